@@ -1,0 +1,125 @@
+#include "document_args.h"
+
+#include "cli_error.h"
+#include "core/fixed_printer.h"
+#include "core/format_fields.h"
+#include "core/reset.h"
+#include "platform/builtin_printer.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace zenpa::cli {
+
+namespace {
+
+QPair<int, int> parsePair(const QString& text, const QString& what) {
+    static const QRegularExpression re(QStringLiteral("^(-?\\d+)x(-?\\d+)$"));
+    const auto m = re.match(text);
+    bool ok1 = false, ok2 = false;
+    const int a = m.hasMatch() ? m.captured(1).toInt(&ok1) : 0;
+    const int b = m.hasMatch() ? m.captured(2).toInt(&ok2) : 0;
+    if (!ok1 || !ok2)
+        throw UsageError{QStringLiteral("%1: expected NxM, got \"%2\"").arg(what, text)};
+    return {a, b};
+}
+
+QString takeValue(QStringList& args, qsizetype i) {
+    if (i + 1 >= args.size())
+        throw UsageError{QStringLiteral("%1 needs a value").arg(args[i])};
+    const QString v = args[i + 1];
+    args.remove(i, 2);
+    return v;
+}
+
+} // namespace
+
+PageFacts ParsePageSpec(const QString& spec) {
+    std::optional<QPair<int, int>> pix, area, sheet, offset;
+    for (const QString& part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        const QString key = eq < 0 ? part : part.left(eq);
+        const QString value = eq < 0 ? QString() : part.mid(eq + 1);
+        if (key == QLatin1String("pix"))
+            pix = parsePair(value, QStringLiteral("--page pix"));
+        else if (key == QLatin1String("area"))
+            area = parsePair(value, QStringLiteral("--page area"));
+        else if (key == QLatin1String("sheet"))
+            sheet = parsePair(value, QStringLiteral("--page sheet"));
+        else if (key == QLatin1String("offset"))
+            offset = parsePair(value, QStringLiteral("--page offset"));
+        else
+            throw UsageError{QStringLiteral("--page: unknown part \"%1\"").arg(part)};
+    }
+    if (!pix || !area)
+        throw UsageError{QStringLiteral("--page needs pix=XxY and area=WxH")};
+    if (!sheet)
+        sheet = area;
+    if (!offset)
+        offset = QPair<int, int>{0, 0};
+    PageFacts f;
+    f.page = PageGeometry{pix->first,   pix->second,    area->first,   area->second,
+                          sheet->first, sheet->second, offset->first, offset->second};
+    f.physicalKnown = true;
+    return f;
+}
+
+DocumentArgs TakeDocumentArgs(QStringList& args) {
+    DocumentArgs out;
+    for (qsizetype i = 0; i < args.size();) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--page")) {
+            out.page = ParsePageSpec(takeValue(args, i));
+        } else if (a == QLatin1String("--panel")) {
+            const auto p = parsePair(takeValue(args, i), QStringLiteral("--panel"));
+            out.panel = PanelSize{p.first, p.second};
+        } else if (a == QLatin1String("--line")) {
+            out.lines.push_back(takeValue(args, i));
+        } else if (a == QLatin1String("--text-file")) {
+            const QString path = takeValue(args, i);
+            QFile f(path);
+            if (!f.open(QIODevice::ReadOnly))
+                throw UsageError{QStringLiteral("--text-file: cannot read %1: %2")
+                                     .arg(path, f.errorString())};
+            out.lines += SplitEditorText(QString::fromUtf8(f.readAll()));
+        } else if (a == QLatin1String("--set")) {
+            const QString kv = takeValue(args, i);
+            const qsizetype eq = kv.indexOf(QLatin1Char('='));
+            if (eq <= 0)
+                throw UsageError{QStringLiteral("--set: expected Section.Key=VALUE, got \"%1\"").arg(kv)};
+            const QString name = kv.left(eq);
+            if (!FindFormatField(name))
+                throw UsageError{QStringLiteral("--set: unknown field %1").arg(name)};
+            out.sets.push_back({name, kv.mid(eq + 1)});
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+Session OpenSession(const DocumentArgs& args) {
+    Session s;
+    if (args.page) {
+        auto fixed = std::make_unique<FixedPrinterSystem>(*args.page, QStringLiteral("--page"));
+        fixed->setFixedOrientationFacts(true);
+        s.printer = std::move(fixed);
+    } else {
+        s.printer = std::make_unique<BuiltinPrinterSystem>();
+    }
+    s.panel = args.panel;
+    ResetDocument(s.doc, *s.printer, s.panel, kWindowDpi, s.range);
+    s.doc.lines = args.lines;
+    for (const auto& [name, value] : args.sets) {
+        const FieldInfo* field = FindFormatField(name);
+        if (!SetFormatField(s.doc.format, *field, value))
+            throw UsageError{QStringLiteral("--set: \"%1\" is not a value of %2").arg(value, name)};
+    }
+    s.printer->setLandscape(s.doc.format.Printer.Orientation);
+    s.printer->setPaperSize(s.doc.format.Paper.Name);
+    s.centerSwitchedOff = ComputePrintRange(s.doc.format.Hani, s.printer->pageFacts(), s.panel,
+                                            kWindowDpi, s.range);
+    return s;
+}
+
+} // namespace zenpa::cli

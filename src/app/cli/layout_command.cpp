@@ -1,0 +1,100 @@
+#include "layout_command.h"
+
+#include "cli_error.h"
+#include "core/line_layout.h"
+#include "core/page_layout.h"
+#include "document_args.h"
+#include "platform/font_backend.h"
+#include "platform/measuring_canvas.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace zenpa::cli {
+
+namespace {
+
+QJsonObject pageJson(const PageGeometry& p) {
+    return {{"PixX", p.PixX},   {"PixY", p.PixY},   {"Width", p.Width},     {"Height", p.Height},
+            {"SizeX", p.SizeX}, {"SizeY", p.SizeY}, {"OffsetX", p.OffsetX}, {"OffsetY", p.OffsetY}};
+}
+
+QJsonObject haniJson(const FormatRecord::HaniSection& h) {
+    return {{"Hani", h.Hani},     {"Left", h.Left},         {"Top", h.Top},
+            {"Right", h.Right},   {"Bottom", h.Bottom},     {"Width", h.Width},
+            {"Height", h.Height}, {"Center", h.Center ? 1 : 0}, {"Point", h.Point}};
+}
+
+} // namespace
+
+int RunLayout(QStringList args) {
+    const DocumentArgs docArgs = TakeDocumentArgs(args);
+    if (!args.isEmpty())
+        throw UsageError{QStringLiteral("layout: unknown argument %1").arg(args.first())};
+    Session s = OpenSession(docArgs);
+    const FormatRecord& fmt = s.doc.format;
+    const PageGeometry& page = s.range.page;
+
+    const FontBackend& fonts = FontBackend::instance();
+    MeasuringCanvas canvas(fonts);
+    canvas.setFontResolution(page.PixY);
+    const PageLayout layout = LayOutPage(s.doc, s.range.range, canvas);
+
+    QJsonArray lines;
+    for (const LaidOutLine& l : layout.lines) {
+        lines.append(QJsonObject{{"text", l.text},
+                                 {"face", l.face},
+                                 {"family", fonts.resolveFamily(l.face)},
+                                 {"w100", l.fit.at100.width},
+                                 {"h100", l.fit.at100.height},
+                                 {"fit", l.fit.size},
+                                 {"fitWidth", l.fitWidth},
+                                 {"Fs", l.placement.Fs},
+                                 {"X", l.placement.X},
+                                 {"Y", l.placement.Y},
+                                 {"Width", l.placement.Width},
+                                 {"Height", l.placement.Height}});
+    }
+
+    // The reference labels of "ポイント指定", measured with the main font.
+    canvas.setFontFace(fmt.Font.Name);
+    canvas.setFontStyle(fmt.Font.Style);
+    LineLayout refLayout(canvas, s.range.range, static_cast<int>(s.doc.layoutLines().size()),
+                         fmt.Prop.BaiH);
+    const int reference = ReferencePointSize(refLayout);
+    const QString heightLabel = CharacterHeightLabel(canvas, fmt.pointSize(), page.PixY);
+
+    const HaniLimits& lim = s.range.limits;
+    const PrintRange& r = s.range.range;
+    const QJsonObject out{
+        {"page", pageJson(page)},
+        {"range", QJsonObject{{"Px", r.Px}, {"Py", r.Py}, {"Px2", r.Px2}, {"Py2", r.Py2}}},
+        {"preview", QJsonObject{{"Rb", s.range.Rb},
+                                {"width", s.range.boxWidth},
+                                {"height", s.range.boxHeight}}},
+        {"slots", QJsonObject{{"q", layout.slots.q}, {"f", layout.slots.f}, {"g", layout.slots.g}}},
+        {"extent", QJsonObject{{"MinLeft", layout.extent.MinLeft},
+                               {"MaxRight", layout.extent.MaxRight},
+                               {"MinSize", layout.extent.MinSize}}},
+        {"labels", QJsonObject{{"LhaniX", MarginLimitLabel(lim.left)},
+                               {"LhaniY", MarginLimitLabel(lim.top)},
+                               {"LhaniX2", MarginLimitLabel(lim.right)},
+                               {"LhaniY2", MarginLimitLabel(lim.bottom)},
+                               {"LhaniW", SizeLimitLabel(lim.width)},
+                               {"LhaniH", SizeLimitLabel(lim.height)},
+                               {"Lbai2", BaiLabel(fmt.Prop.Bai)},
+                               {"LbaiH", BaiHLabel(fmt.Prop.BaiH)},
+                               {"Lpoint", ReferenceSizeLabel(reference)},
+                               {"LpointH", heightLabel}}},
+        {"hani", haniJson(fmt.Hani)},
+        {"lines", lines},
+    };
+    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    return 0;
+}
+
+} // namespace zenpa::cli

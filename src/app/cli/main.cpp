@@ -1,0 +1,44 @@
+// zenpa-cli: the program's jobs without a window.
+
+#include "cli_error.h"
+#include "layout_command.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "usage: zenpa-cli layout [--page pix=XxY,area=WxH[,sheet=WxH][,offset=XxY]]\n"
+    "                        [--panel WxH] [--line TEXT]... [--text-file FILE]\n"
+    "                        [--set Section.Key=VALUE]...\n";
+
+void printError(const QString& message) {
+    const QByteArray m = ("zenpa-cli: " + message + "\n").toUtf8();
+    std::fwrite(m.constData(), 1, static_cast<size_t>(m.size()), stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Windowless runs need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString command = args.takeFirst();
+    try {
+        if (command == QLatin1String("layout"))
+            return zenpa::cli::RunLayout(args);
+        throw zenpa::cli::UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
+    } catch (const zenpa::cli::UsageError& e) {
+        printError(e.message);
+        return 2;
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+// Faces, their resolution to installed families, and text measurement on
+// Qt's fonts. Nothing else in the program looks at a face name: the layout
+// only asks for widths and heights.
+
+#include "core/canvas.h"
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace zenpa {
+
+// Integer metrics of a font at one em size, as a page is laid out with them.
+struct FontMetricsPx {
+    int ppem = 0;    // em height, pixels
+    int ascent = 0;  // pixels above the baseline
+    int descent = 0; // pixels below it
+    int height() const { return ascent + descent; }
+};
+
+class FontBackend {
+public:
+    FontBackend();
+    ~FontBackend();
+    FontBackend(const FontBackend&) = delete;
+    FontBackend& operator=(const FontBackend&) = delete;
+
+    // The program's shared backend (built on first use, after the
+    // QGuiApplication exists).
+    static FontBackend& instance();
+
+    // The faces a user can choose: installed families without foundry
+    // duplicates, in the order the system lists them.
+    const QStringList& faces() const { return m_faces; }
+    // Whether a face is in faces() (case-insensitive).
+    bool hasFace(const QString& face) const;
+
+    // The installed family a face name draws with: the family itself, a
+    // substitute for the well-known Windows faces, or a Japanese gothic face.
+    QString resolveFamily(const QString& face) const;
+
+    // The Qt font for a spec, sized in pixels as the spec asks.
+    QFont font(const FontSpec& spec) const;
+    FontMetricsPx metrics(const FontSpec& spec) const;
+
+    // Width of the text (sum of the advances as drawn) and cell height.
+    TextExtent measure(const FontSpec& spec, const QString& text) const;
+
+private:
+    struct Face;
+    const Face& faceFor(const QString& family, int style) const;
+    int emPixels(const FontSpec& spec, const Face& face) const;
+
+    QStringList m_faces;
+    QHash<QString, QString> m_lowerFaces; // lower-case name → listed name
+    mutable QHash<QString, QString> m_resolved;
+    mutable QHash<QString, std::shared_ptr<Face>> m_faceCache;
+};
+
+} // namespace zenpa
