@@ -3,9 +3,12 @@
 #include "cli_error.h"
 #include "layout_command.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +28,14 @@ int main(int argc, char** argv) {
     // Windowless runs need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (cron, ssh, CI) Qt falls back to a private runtime
+    // folder of its own and says so on stderr; take the same folder quietly.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" +
+                               QByteArray::number(static_cast<qulonglong>(getuid()));
+        ::mkdir(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
