@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QRawFont>
 #include <QtEndian>
 
@@ -230,6 +231,20 @@ TextExtent FontBackend::measure(const FontSpec& spec, const QString& text) const
         e.width = Round(fm.horizontalAdvance(text));
     }
     return e;
+}
+
+void FontBackend::drawText(QPainter& painter, const FontSpec& spec, QPointF topLeft,
+                           const QString& text, const QColor& color) const {
+    if (text.isEmpty())
+        return;
+    const FontMetricsPx m = metrics(spec);
+    painter.save();
+    painter.setFont(font(spec));
+    painter.setPen(color);
+    painter.setBrush(Qt::NoBrush);
+    // The cell's top edge is at y; the baseline lies the integer ascent below.
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent), text);
+    painter.restore();
 }
 
 } // namespace zenpa

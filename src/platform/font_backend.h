@@ -6,12 +6,16 @@
 
 #include "core/canvas.h"
 
+#include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+
+class QPainter;
 
 namespace zenpa {
 
@@ -50,6 +54,13 @@ public:
 
     // Width of the text (sum of the advances as drawn) and cell height.
     TextExtent measure(const FontSpec& spec, const QString& text) const;
+
+    // Draws the text with the top-left corner of its cell at topLeft (device
+    // pixels of the painter), transparently, in the given colour. Measuring
+    // and drawing go through the same fonts, so the ink lies inside the
+    // measured box.
+    void drawText(QPainter& painter, const FontSpec& spec, QPointF topLeft, const QString& text,
+                  const QColor& color) const;
 
 private:
     struct Face;
