@@ -1,9 +1,11 @@
 #pragma once
 
-// The one interface through which the program measures and draws. Public
-// calls are non-virtual and keep the canvas state (the selected font); a
-// backend overrides the protected hooks. This header holds the font and
-// measuring side; drawing backends add the rest.
+// The one interface through which the program measures and draws, modelled
+// on a GDI device context: a selected font, pen and brush, transparent text
+// with the top-left corner of its cell at the given point, shapes whose right
+// and bottom edge are excluded. Public calls are non-virtual and keep the
+// state; a backend overrides the protected hooks. Coordinates are the
+// canvas's own pixels.
 
 #include "color.h"
 
@@ -33,6 +35,30 @@ struct FontSpec {
     int charset = kDefaultCharset;
 
     bool operator==(const FontSpec&) const = default;
+};
+
+enum class PenKind { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+
+struct PenSpec {
+    PenKind kind = PenKind::Solid;
+    int width = 1; // pixels; styled pens wider than 1 draw solid
+    ColorRef color = kBlack;
+    bool operator==(const PenSpec&) const = default;
+};
+
+// The six hatches are fixed 8 × 8 patterns in canvas pixels.
+enum class BrushKind { Clear, Solid, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+
+struct BrushSpec {
+    BrushKind kind = BrushKind::Solid;
+    ColorRef color = kWhite;
+    bool operator==(const BrushSpec&) const = default;
+};
+
+// What a canvas can do; asked up front, never assumed.
+struct CanvasCaps {
+    bool textClip = true;        // clipToText works
+    bool stretchBitmaps = true;  // stretched pictures can be drawn
 };
 
 // Width and cell height of a text in device pixels of the canvas.
@@ -66,16 +92,85 @@ public:
     }
 
     // Width of the text and the font's cell height (the same for every text,
-    // the empty one included), in device pixels.
+    // the empty one included), in pixels of the canvas.
     TextExtent textExtent(const QString& text) { return measureText(m_font, text); }
     int textWidth(const QString& text) { return textExtent(text).width; }
     int textHeight(const QString& text) { return textExtent(text).height; }
 
+    const PenSpec& pen() const { return m_pen; }
+    void setPen(const PenSpec& pen) { m_pen = pen; }
+    const BrushSpec& brush() const { return m_brush; }
+    void setBrush(const BrushSpec& brush) { m_brush = brush; }
+
+    virtual CanvasCaps caps() const { return {}; }
+
+    // Transparent text in the font colour, the top-left corner of its cell at (x, y).
+    void textOut(int x, int y, const QString& text) {
+        if (!text.isEmpty())
+            drawText(m_font, x, y, text);
+    }
+    // Outline with the pen, inside with the brush; the right and bottom edge
+    // (r, b) are not painted.
+    void rectangle(int l, int t, int r, int b) { drawShape(Shape::Rectangle, l, t, r, b, 0, 0); }
+    // cornerWidth and cornerHeight are the full size of the corner ellipse.
+    void roundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight) {
+        drawShape(Shape::RoundRect, l, t, r, b, cornerWidth, cornerHeight);
+    }
+    void ellipse(int l, int t, int r, int b) { drawShape(Shape::Ellipse, l, t, r, b, 0, 0); }
+    // A line with the pen; the end point is not painted.
+    void line(int x1, int y1, int x2, int y2) { drawLine(x1, y1, x2, y2); }
+    // Fills with the brush alone; r and b excluded.
+    void fillRect(int l, int t, int r, int b) { fillRectHook(l, t, r, b, m_brush); }
+
+    // Restricts drawing to the outline of the text drawn at (x, y). False (and
+    // nothing restricted) when the outline is empty or cannot be made.
+    bool clipToText(int x, int y, const QString& text) { return clipToTextHook(m_font, x, y, text); }
+    void resetClip() { resetClipHook(); }
+
+    // Saves the font, pen and brush and restores them at the end of a scope.
+    class StateSaver {
+    public:
+        explicit StateSaver(Canvas& c) : m_c(c), m_font(c.m_font), m_pen(c.m_pen), m_brush(c.m_brush) {}
+        ~StateSaver() {
+            m_c.m_font = m_font;
+            m_c.m_pen = m_pen;
+            m_c.m_brush = m_brush;
+        }
+        StateSaver(const StateSaver&) = delete;
+        StateSaver& operator=(const StateSaver&) = delete;
+
+    private:
+        Canvas& m_c;
+        FontSpec m_font;
+        PenSpec m_pen;
+        BrushSpec m_brush;
+    };
+
 protected:
+    enum class Shape { Rectangle, RoundRect, Ellipse };
+
     virtual TextExtent measureText(const FontSpec& font, const QString& text) = 0;
+    // Drawing hooks; a canvas that only measures draws nothing.
+    virtual void drawText(const FontSpec& font, int x, int y, const QString& text) {
+        (void)font, (void)x, (void)y, (void)text;
+    }
+    virtual void drawShape(Shape shape, int l, int t, int r, int b, int cw, int ch) {
+        (void)shape, (void)l, (void)t, (void)r, (void)b, (void)cw, (void)ch;
+    }
+    virtual void drawLine(int x1, int y1, int x2, int y2) { (void)x1, (void)y1, (void)x2, (void)y2; }
+    virtual void fillRectHook(int l, int t, int r, int b, const BrushSpec& brush) {
+        (void)l, (void)t, (void)r, (void)b, (void)brush;
+    }
+    virtual bool clipToTextHook(const FontSpec& font, int x, int y, const QString& text) {
+        (void)font, (void)x, (void)y, (void)text;
+        return false;
+    }
+    virtual void resetClipHook() {}
 
 private:
     FontSpec m_font;
+    PenSpec m_pen;
+    BrushSpec m_brush;
 };
 
 } // namespace zenpa

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QtEndian>
 
@@ -234,17 +235,30 @@ TextExtent FontBackend::measure(const FontSpec& spec, const QString& text) const
 }
 
 void FontBackend::drawText(QPainter& painter, const FontSpec& spec, QPointF topLeft,
-                           const QString& text, const QColor& color) const {
+                           const QString& text, const QColor& color, bool antialiased) const {
     if (text.isEmpty())
         return;
     const FontMetricsPx m = metrics(spec);
     painter.save();
-    painter.setFont(font(spec));
+    QFont f = font(spec);
+    if (!antialiased)
+        f.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(f);
     painter.setPen(color);
     painter.setBrush(Qt::NoBrush);
     // The cell's top edge is at y; the baseline lies the integer ascent below.
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent), text);
     painter.restore();
+}
+
+QPainterPath FontBackend::textPath(const FontSpec& spec, QPointF topLeft,
+                                   const QString& text) const {
+    QPainterPath path;
+    if (text.isEmpty())
+        return path;
+    const FontMetricsPx m = metrics(spec);
+    path.addText(QPointF(topLeft.x(), topLeft.y() + m.ascent), font(spec), text);
+    return path;
 }
 
 } // namespace zenpa

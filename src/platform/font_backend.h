@@ -16,6 +16,7 @@
 #include <memory>
 
 class QPainter;
+class QPainterPath;
 
 namespace zenpa {
 
@@ -60,7 +61,10 @@ public:
     // and drawing go through the same fonts, so the ink lies inside the
     // measured box.
     void drawText(QPainter& painter, const FontSpec& spec, QPointF topLeft, const QString& text,
-                  const QColor& color) const;
+                  const QColor& color, bool antialiased = true) const;
+
+    // The outline of the text as drawText would draw it (empty for blanks).
+    QPainterPath textPath(const FontSpec& spec, QPointF topLeft, const QString& text) const;
 
 private:
     struct Face;

@@ -2,6 +2,7 @@
 
 #include "cli_error.h"
 #include "layout_command.h"
+#include "render_command.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -15,7 +16,8 @@ namespace {
 const char kUsage[] =
     "usage: zenpa-cli layout [--page pix=XxY,area=WxH[,sheet=WxH][,offset=XxY]]\n"
     "                        [--panel WxH] [--line TEXT]... [--text-file FILE]\n"
-    "                        [--set Section.Key=VALUE]...\n";
+    "                        [--set Section.Key=VALUE]...\n"
+    "       zenpa-cli render [the options of layout] --target preview|page -o FILE.png\n";
 
 void printError(const QString& message) {
     const QByteArray m = ("zenpa-cli: " + message + "\n").toUtf8();
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
     try {
         if (command == QLatin1String("layout"))
             return zenpa::cli::RunLayout(args);
+        if (command == QLatin1String("render"))
+            return zenpa::cli::RunRender(args);
         throw zenpa::cli::UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const zenpa::cli::UsageError& e) {
         printError(e.message);

@@ -1,0 +1,65 @@
+#include "render_command.h"
+
+#include "cli_error.h"
+#include "core/page_renderer.h"
+#include "document_args.h"
+#include "platform/font_backend.h"
+#include "platform/measuring_canvas.h"
+#include "platform/page_images.h"
+
+#include <cstdio>
+
+namespace zenpa::cli {
+
+namespace {
+
+QString takeOption(QStringList& args, const QString& name) {
+    const qsizetype i = args.indexOf(name);
+    if (i < 0)
+        return {};
+    if (i + 1 >= args.size())
+        throw UsageError{QStringLiteral("%1 needs a value").arg(name)};
+    const QString v = args[i + 1];
+    args.remove(i, 2);
+    return v;
+}
+
+} // namespace
+
+int RunRender(QStringList args) {
+    const DocumentArgs docArgs = TakeDocumentArgs(args);
+    const QString target = takeOption(args, QStringLiteral("--target"));
+    const QString out = takeOption(args, QStringLiteral("-o"));
+    if (!args.isEmpty())
+        throw UsageError{QStringLiteral("render: unknown argument %1").arg(args.first())};
+    if (target != QLatin1String("preview") && target != QLatin1String("page"))
+        throw UsageError{QStringLiteral("render: --target must be preview or page")};
+    if (out.isEmpty())
+        throw UsageError{QStringLiteral("render: -o FILE.png is required")};
+
+    Session s = OpenSession(docArgs);
+    AppState state(*s.printer);
+    state.doc = s.doc;
+    state.range = s.range;
+    state.panel = s.panel;
+    const FontBackend& fonts = FontBackend::instance();
+    state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
+
+    MeasuringCanvas printerCanvas(fonts);
+    PageDecorations decorations;
+    const RenderedImage rendered =
+        target == QLatin1String("preview")
+            ? RenderPreviewImage(state, printerCanvas, decorations, fonts)
+            : RenderPageImage(state, printerCanvas, decorations, fonts);
+    const QImage& image = rendered.image;
+    if (image.isNull())
+        throw UsageError{QStringLiteral("render: the page is too large for an image")};
+    if (!image.save(out, "PNG")) {
+        const QByteArray m = QStringLiteral("zenpa-cli: cannot write %1\n").arg(out).toUtf8();
+        std::fwrite(m.constData(), 1, static_cast<size_t>(m.size()), stderr);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zenpa::cli

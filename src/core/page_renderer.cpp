@@ -1,0 +1,94 @@
+#include "page_renderer.h"
+
+#include <algorithm>
+
+namespace zenpa {
+
+void PageDecorations::drawEffectLine(const AppState& state, RenderTarget& t,
+                                     const LaidOutLine& line, int x, int y, int effect, int i) {
+    (void)state, (void)effect, (void)i;
+    t.canvas().textOut(t.px(x), t.py(y), line.text);
+}
+
+namespace {
+
+void whiteBox(Canvas& c, int l, int t, int r, int b) {
+    c.setPen(PenSpec{PenKind::Solid, 1, kWhite});
+    c.setBrush(BrushSpec{BrushKind::Solid, kWhite});
+    c.rectangle(l, t, r, b);
+}
+
+// The target's font for a laid-out line: device targets take the point size
+// at the printer's resolution; scaled targets the scaled cell height.
+void applyLineFont(RenderTarget& t, const LaidOutLine& line, int pixY) {
+    Canvas& c = t.canvas();
+    c.setFontFace(line.face);
+    c.setFontStyle(line.style);
+    c.setFontColor(line.color);
+    if (t.isScaled()) {
+        c.setFontHeight(std::max(1, t.len(line.placement.Height)));
+    } else {
+        c.setFontResolution(pixY);
+        c.setFontSize(line.placement.Fs);
+    }
+}
+
+} // namespace
+
+RenderResult RenderPage(AppState& state, Canvas& printerCanvas, RenderTarget& target,
+                        PageDecorations& decorations) {
+    RenderResult result;
+    // 1. Nothing is drawn while redraws are suppressed.
+    if (state.redrawSuppressed())
+        return result;
+    result.drawn = true;
+
+    // 3. The page and the range; the measuring canvas takes the printer's resolution.
+    if (target.rules().computesRange)
+        result.centerSwitchedOff = state.computePrintRange();
+    const PageGeometry& page = state.range.page;
+    printerCanvas.setFontResolution(page.PixY);
+
+    Canvas& canvas = target.canvas();
+    // 4. A white sheet.
+    if (target.rules().clearsAndMasks) {
+        whiteBox(canvas, 0, 0, target.width(), target.height());
+        canvas.setPen(PenSpec{PenKind::Solid, 1, kBlack});
+    }
+
+    // 2, 5, 6. The layout of every line (the empty document as one blank).
+    decorations.prepare(state);
+    LayoutOptions options;
+    options.isListedFace = state.isListedFace;
+    options.useUnlistedLineFaces = target.rules().usesUnlistedLineFaces;
+    result.layout = LayOutPage(state.doc, state.range.range, printerCanvas, options);
+
+    // 7-9.
+    decorations.drawBackground(state, result.layout, target);
+    decorations.drawFrame(state, result.layout, target);
+    decorations.drawPicture(state, result.layout, target);
+
+    // 10, 11. The lines.
+    canvas.setPen(PenSpec{PenKind::Solid, 1, kBlack});
+    canvas.setBrush(BrushSpec{BrushKind::Clear, kWhite});
+    const int count = static_cast<int>(result.layout.lines.size());
+    for (int i = 1; i <= count; ++i) {
+        const LaidOutLine& line = result.layout.lines[i - 1];
+        applyLineFont(target, line, page.PixY);
+        decorations.drawEffectLine(state, target, line, line.placement.X, line.placement.Y,
+                                   line.effect, i);
+        if (target.lineDone && !target.lineDone(i, count)) {
+            result.cancelled = true;
+            return result;
+        }
+    }
+
+    // 12. White masks right of and below the printable area.
+    if (target.rules().clearsAndMasks) {
+        whiteBox(canvas, target.px(page.Width), 0, target.width(), target.height());
+        whiteBox(canvas, 0, target.py(page.Height), target.width(), target.height());
+    }
+    return result;
+}
+
+} // namespace zenpa
