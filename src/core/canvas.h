@@ -33,6 +33,9 @@ struct FontSpec {
     int resolution = 96; // pixels per inch, for FontSizeUnit::Points
     ColorRef color = kBlack;
     int charset = kDefaultCharset;
+    // Drawn scaled by this factor: a scaled target draws the printer's font
+    // shrunk geometrically, so its text is the printed text in small.
+    double scale = 1.0;
 
     bool operator==(const FontSpec&) const = default;
 };
@@ -83,13 +86,17 @@ public:
         m_font.unit = FontSizeUnit::Points;
         m_font.size = points;
     }
+
     // Pixels per inch for point sizes; the measuring canvas takes the printer's.
     void setFontResolution(int pixelsPerInch) { m_font.resolution = pixelsPerInch; }
     // A size given as the cell height in pixels.
     void setFontHeight(int cellPixels) {
         m_font.unit = FontSizeUnit::CellPixels;
         m_font.size = cellPixels;
+        m_font.scale = 1.0;
     }
+    // Draws the font geometrically scaled (1 = as measured).
+    void setFontScale(double scale) { m_font.scale = scale; }
 
     // Width of the text and the font's cell height (the same for every text,
     // the empty one included), in pixels of the canvas.

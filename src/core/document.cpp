@@ -20,6 +20,12 @@ QStringList SplitEditorText(const QString& text) {
     return lines;
 }
 
-QString JoinEditorText(const QStringList& lines) { return lines.join(QLatin1Char('\n')); }
+QString JoinEditorText(const QStringList& lines) {
+    QString text = lines.join(QLatin1Char('\n'));
+    // A final empty line needs its own break: a break at the very end adds no line.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
+    return text;
+}
 
 } // namespace zenpa

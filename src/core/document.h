@@ -23,7 +23,8 @@ struct Document {
 // LF all end a line.
 QStringList SplitEditorText(const QString& text);
 
-// The editor text for a list of lines ("\n" between them, none at the end).
+// The editor text for a list of lines: "\n" between them, and one more after
+// a final empty line, so that SplitEditorText gives the same lines back.
 QString JoinEditorText(const QStringList& lines);
 
 } // namespace zenpa

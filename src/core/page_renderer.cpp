@@ -18,19 +18,22 @@ void whiteBox(Canvas& c, int l, int t, int r, int b) {
     c.rectangle(l, t, r, b);
 }
 
-// The target's font for a laid-out line: device targets take the point size
-// at the printer's resolution; scaled targets the scaled cell height.
+// The target's font for a laid-out line: the printer's font at the line's
+// point size, drawn at the target's scale. Scaled targets thus show the
+// printed letters in small, whatever their own font metrics; a line whose
+// cell would scale below one pixel is drawn one pixel high.
 void applyLineFont(RenderTarget& t, const LaidOutLine& line, int pixY) {
     Canvas& c = t.canvas();
     c.setFontFace(line.face);
     c.setFontStyle(line.style);
     c.setFontColor(line.color);
-    if (t.isScaled()) {
-        c.setFontHeight(std::max(1, t.len(line.placement.Height)));
-    } else {
-        c.setFontResolution(pixY);
-        c.setFontSize(line.placement.Fs);
+    if (t.isScaled() && t.len(line.placement.Height) < 1) {
+        c.setFontHeight(1);
+        return;
     }
+    c.setFontResolution(pixY);
+    c.setFontSize(line.placement.Fs);
+    c.setFontScale(t.isScaled() ? t.scale() : 1.0);
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include "font_backend.h"
 
+#include "core/units.h"
+
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -82,15 +85,37 @@ PainterCanvas::PainterCanvas(QPainter& painter, const FontBackend& fonts)
 
 void PainterCanvas::setAntialiasedText(bool on) { m_antialiasedText = on; }
 
+namespace {
+
+FontSpec unscaled(FontSpec font) {
+    font.scale = 1.0;
+    return font;
+}
+
+} // namespace
+
 TextExtent PainterCanvas::measureText(const FontSpec& font, const QString& text) {
-    return m_fonts.measure(font, text);
+    if (font.scale == 1.0)
+        return m_fonts.measure(font, text);
+    // A scaled font measures as its printed size in small; the cell height
+    // scales like any other length (truncated).
+    const TextExtent e = m_fonts.measure(unscaled(font), text);
+    return TextExtent{Round(e.width * font.scale), Trunc(e.height * font.scale)};
 }
 
 void PainterCanvas::drawText(const FontSpec& font, int x, int y, const QString& text) {
     m_painter.save();
     m_painter.setRenderHint(QPainter::TextAntialiasing, m_antialiasedText);
     m_painter.setRenderHint(QPainter::Antialiasing, m_antialiasedText);
-    m_fonts.drawText(m_painter, font, QPointF(x, y), text, toQColor(font.color),
+    QPointF at(x, y);
+    if (font.scale != 1.0) {
+        // Keep the scaled baseline where it falls instead of the nearest row.
+        m_painter.setRenderHint(QPainter::VerticalSubpixelPositioning, true);
+        m_painter.translate(x, y);
+        m_painter.scale(font.scale, font.scale);
+        at = QPointF(0, 0);
+    }
+    m_fonts.drawText(m_painter, unscaled(font), at, text, toQColor(font.color),
                      m_antialiasedText);
     m_painter.restore();
 }
@@ -152,7 +177,8 @@ void PainterCanvas::fillRectHook(int l, int t, int r, int b, const BrushSpec& b2
 }
 
 bool PainterCanvas::clipToTextHook(const FontSpec& font, int x, int y, const QString& text) {
-    const QPainterPath path = m_fonts.textPath(font, QPointF(x, y), text);
+    QPainterPath path = m_fonts.textPath(unscaled(font), QPointF(0, 0), text);
+    path = QTransform::fromScale(font.scale, font.scale).map(path).translated(x, y);
     if (path.isEmpty())
         return false;
     m_painter.setRenderHint(QPainter::Antialiasing, false);

@@ -25,8 +25,11 @@ TEST(Document, EditorTextToLines) {
                                            QStringLiteral("c"), QString()}},
         {QStringLiteral("\n"), {QString()}},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(SplitEditorText(c.text), c.lines) << c.text.toStdString();
+        // Joining gives text that splits into the same lines again.
+        EXPECT_EQ(SplitEditorText(JoinEditorText(c.lines)), c.lines) << c.text.toStdString();
+    }
     EXPECT_EQ(JoinEditorText({QStringLiteral("a"), QStringLiteral("b")}), QStringLiteral("a\nb"));
 }
 

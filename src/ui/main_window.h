@@ -1,0 +1,103 @@
+#pragma once
+
+// The main window "ゼンパ": the preview on the left, the settings pages on the
+// right, the menus, the main toolbar and the status bar. Commands are split
+// by menu into MainWindow_*.cpp, each with its setup…() / update…() pair.
+
+#include "core/app_state.h"
+#include "core/page_renderer.h"
+#include "platform/measuring_canvas.h"
+
+#include <QHash>
+
+#include <functional>
+#include <QMainWindow>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+
+namespace zenpa {
+class FontBackend;
+class PreviewPanel;
+} // namespace zenpa
+
+namespace zenpa::ui {
+
+class RangePage;
+class StylePage;
+class TextPage;
+
+class MainWindow : public QMainWindow, public AppObserver {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, const FontBackend& fonts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The action of a menu item, popup item or tool button by its name.
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    TextPage* textPage() const { return m_textPage; }
+    StylePage* stylePage() const { return m_stylePage; }
+    RangePage* rangePage() const { return m_rangePage; }
+    PreviewPanel* preview() const { return m_preview; }
+    QTabWidget* pages() const { return m_tabs; }
+    QComboBox* fontBox() const { return m_fontBox; }
+    QMenu* editorPopup() const { return m_editorPopup; }
+    QMenu* mainPopup() const { return m_mainPopup; }
+    QString statusText(int panel) const;
+
+    void stateChanged(unsigned changes) override;
+
+    // The commands of this window that other code and tests run directly.
+    void switchMode();
+    void redrawPreview();
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createRegions();
+    void createStatusBar();
+    void wire(const char* name, void (MainWindow::*slot)());
+    void wire(const char* name, std::function<void()> run);
+
+    // MainWindow_Edit.cpp
+    void setupEditActions();
+    void updateEditActions(bool popup);
+    // MainWindow_View.cpp: display mode, redraw, size and alignment buttons
+    void setupViewActions();
+    void updateViewActions();
+    // MainWindow_File.cpp
+    void setupFileActions();
+
+    void afterRender();
+    void onPageChanged(int index);
+    void showHint(const QString& hint);
+
+    AppState& m_state;
+    const FontBackend& m_fonts;
+    MeasuringCanvas m_printerCanvas;
+    PageDecorations m_decorations;
+    QHash<QString, QAction*> m_actions;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_editorPopup = nullptr;
+    QMenu* m_mainPopup = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    TextPage* m_textPage = nullptr;
+    StylePage* m_stylePage = nullptr;
+    RangePage* m_rangePage = nullptr;
+    PreviewPanel* m_preview = nullptr;
+    QComboBox* m_fontBox = nullptr;
+    QPushButton* m_paperLabel = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QLabel* m_status[3] = {nullptr, nullptr, nullptr};
+};
+
+} // namespace zenpa::ui
