@@ -4,9 +4,9 @@
 
 namespace zenpa {
 
-void PageDecorations::drawEffectLine(const AppState& state, RenderTarget& t,
+void PageDecorations::drawEffectLine(const DecorContext& c, RenderTarget& t,
                                      const LaidOutLine& line, int x, int y, int effect, int i) {
-    (void)state, (void)effect, (void)i;
+    (void)c, (void)effect, (void)i;
     t.canvas().textOut(t.px(x), t.py(y), line.text);
 }
 
@@ -67,9 +67,10 @@ RenderResult RenderPage(AppState& state, Canvas& printerCanvas, RenderTarget& ta
     result.layout = LayOutPage(state.doc, state.range.range, printerCanvas, options);
 
     // 7-9.
-    decorations.drawBackground(state, result.layout, target);
-    decorations.drawFrame(state, result.layout, target);
-    decorations.drawPicture(state, result.layout, target);
+    const DecorContext context{state, result.layout, printerCanvas};
+    decorations.drawBackground(context, target);
+    decorations.drawFrame(context, target);
+    decorations.drawPicture(context, target);
 
     // 10, 11. The lines.
     canvas.setPen(PenSpec{PenKind::Solid, 1, kBlack});
@@ -78,7 +79,7 @@ RenderResult RenderPage(AppState& state, Canvas& printerCanvas, RenderTarget& ta
     for (int i = 1; i <= count; ++i) {
         const LaidOutLine& line = result.layout.lines[i - 1];
         applyLineFont(target, line, page.PixY);
-        decorations.drawEffectLine(state, target, line, line.placement.X, line.placement.Y,
+        decorations.drawEffectLine(context, target, line, line.placement.X, line.placement.Y,
                                    line.effect, i);
         if (target.lineDone && !target.lineDone(i, count)) {
             result.cancelled = true;

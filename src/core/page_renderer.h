@@ -11,6 +11,14 @@
 
 namespace zenpa {
 
+// What a decoration sees of the run: the state, the page's layout and the
+// printer's measuring canvas (at the printer's resolution).
+struct DecorContext {
+    const AppState& state;
+    const PageLayout& page;
+    Canvas& printerCanvas;
+};
+
 // What the renderer draws besides plain text. The base class draws nothing
 // but the plain text; the decorations library supplies the real thing.
 class PageDecorations {
@@ -19,18 +27,12 @@ public:
 
     // Before the lines are laid out (the line table follows the text).
     virtual void prepare(AppState& state) { (void)state; }
-    virtual void drawBackground(const AppState& state, const PageLayout& page, RenderTarget& t) {
-        (void)state, (void)page, (void)t;
-    }
-    virtual void drawFrame(const AppState& state, const PageLayout& page, RenderTarget& t) {
-        (void)state, (void)page, (void)t;
-    }
-    virtual void drawPicture(const AppState& state, const PageLayout& page, RenderTarget& t) {
-        (void)state, (void)page, (void)t;
-    }
+    virtual void drawBackground(const DecorContext& c, RenderTarget& t) { (void)c, (void)t; }
+    virtual void drawFrame(const DecorContext& c, RenderTarget& t) { (void)c, (void)t; }
+    virtual void drawPicture(const DecorContext& c, RenderTarget& t) { (void)c, (void)t; }
     // Line i (1-based) with its effect at (x, y), device pixels of the printable
     // area; the target's font is the line's font in LineColor on entry.
-    virtual void drawEffectLine(const AppState& state, RenderTarget& t, const LaidOutLine& line,
+    virtual void drawEffectLine(const DecorContext& c, RenderTarget& t, const LaidOutLine& line,
                                 int x, int y, int effect, int i);
 };
 

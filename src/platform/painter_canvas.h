@@ -7,6 +7,7 @@
 
 #include "core/canvas.h"
 
+class QColor;
 class QPainter;
 
 namespace zenpa {
@@ -27,6 +28,8 @@ public:
 protected:
     TextExtent measureText(const FontSpec& font, const QString& text) override;
     void drawText(const FontSpec& font, int x, int y, const QString& text) override;
+    void drawTextSpread(const FontSpec& font, int x, int y, const QString& text,
+                        const std::vector<int>& xs, const std::vector<int>& ys) override;
     void drawShape(Shape shape, int l, int t, int r, int b, int cw, int ch) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void fillRectHook(int l, int t, int r, int b, const BrushSpec& brush) override;
@@ -35,6 +38,12 @@ protected:
 
 private:
     void applyPenAndBrush();
+    void drawTextOn(QPainter& painter, const FontSpec& font, int x, int y, const QString& text,
+                    const QColor& color) const;
+    void spreadOnRaster(const FontSpec& font, int x, int y, const QString& text,
+                        const std::vector<int>& xs, const std::vector<int>& ys);
+    void spreadAsPath(const FontSpec& font, int x, int y, const QString& text,
+                      const std::vector<int>& xs, const std::vector<int>& ys);
 
     QPainter& m_painter;
     const FontBackend& m_fonts;

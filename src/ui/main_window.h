@@ -5,7 +5,7 @@
 // by menu into MainWindow_*.cpp, each with its setup…() / update…() pair.
 
 #include "core/app_state.h"
-#include "core/page_renderer.h"
+#include "decor/decorations.h"
 #include "platform/measuring_canvas.h"
 
 #include <QHash>
@@ -84,7 +84,7 @@ private:
     AppState& m_state;
     const FontBackend& m_fonts;
     MeasuringCanvas m_printerCanvas;
-    PageDecorations m_decorations;
+    Decorations m_decorations;
     QHash<QString, QAction*> m_actions;
     QMenu* m_editMenu = nullptr;
     QMenu* m_editorPopup = nullptr;

@@ -2,6 +2,7 @@
 
 #include "cli_error.h"
 #include "core/page_renderer.h"
+#include "decor/decorations.h"
 #include "document_args.h"
 #include "platform/font_backend.h"
 #include "platform/measuring_canvas.h"
@@ -46,7 +47,7 @@ int RunRender(QStringList args) {
     state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
 
     MeasuringCanvas printerCanvas(fonts);
-    PageDecorations decorations;
+    Decorations decorations;
     const RenderedImage rendered =
         target == QLatin1String("preview")
             ? RenderPreviewImage(state, printerCanvas, decorations, fonts)
