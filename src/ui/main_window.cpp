@@ -6,6 +6,7 @@
 #include "range_page.h"
 #include "style_page.h"
 #include "text_page.h"
+#include "widget_interaction.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -22,8 +23,11 @@
 
 namespace zenpa::ui {
 
-MainWindow::MainWindow(AppState& state, const FontBackend& fonts, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_fonts(fonts), m_printerCanvas(fonts) {
+MainWindow::MainWindow(AppState& state, const FontBackend& fonts, Interaction* interaction,
+                       QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_fonts(fonts),
+      m_ownInteraction(interaction ? nullptr : std::make_unique<WidgetInteraction>(this)),
+      m_interaction(interaction ? interaction : m_ownInteraction.get()), m_printerCanvas(fonts) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("ゼンパ"));
     createActions();

@@ -5,12 +5,14 @@
 // by menu into MainWindow_*.cpp, each with its setup…() / update…() pair.
 
 #include "core/app_state.h"
+#include "core/interaction.h"
 #include "decor/decorations.h"
 #include "platform/measuring_canvas.h"
 
 #include <QHash>
 
 #include <functional>
+#include <memory>
 #include <QMainWindow>
 
 class QComboBox;
@@ -34,7 +36,10 @@ class TextPage;
 class MainWindow : public QMainWindow, public AppObserver {
     Q_OBJECT
 public:
-    MainWindow(AppState& state, const FontBackend& fonts, QWidget* parent = nullptr);
+    // interaction answers the commands' questions and dialogs; null: the
+    // window's own message boxes and dialogs.
+    MainWindow(AppState& state, const FontBackend& fonts, Interaction* interaction = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The action of a menu item, popup item or tool button by its name.
@@ -48,6 +53,7 @@ public:
     QMenu* editorPopup() const { return m_editorPopup; }
     QMenu* mainPopup() const { return m_mainPopup; }
     QString statusText(int panel) const;
+    Interaction& interaction() const { return *m_interaction; }
 
     void stateChanged(unsigned changes) override;
 
@@ -83,6 +89,8 @@ private:
 
     AppState& m_state;
     const FontBackend& m_fonts;
+    std::unique_ptr<Interaction> m_ownInteraction;
+    Interaction* m_interaction;
     MeasuringCanvas m_printerCanvas;
     Decorations m_decorations;
     QHash<QString, QAction*> m_actions;

@@ -4,6 +4,7 @@
 // offscreen platform.
 
 #include "core/reset.h"
+#include "support/scripted_interaction.h"
 #include "platform/builtin_printer.h"
 #include "platform/font_backend.h"
 #include "ui/main_window.h"
@@ -26,7 +27,7 @@ protected:
         const FontBackend& fonts = FontBackend::instance();
         state.isListedFace = [&fonts](const QString& f) { return fonts.hasFace(f); };
         ResetDocument(state.doc, printer, state.panel, 96, state.range);
-        window = std::make_unique<ui::MainWindow>(state, fonts);
+        window = std::make_unique<ui::MainWindow>(state, fonts, &answers);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         settle();
@@ -61,6 +62,7 @@ protected:
 
     BuiltinPrinterSystem printer;
     AppState state{printer};
+    ScriptedInteraction answers;
     std::unique_ptr<ui::MainWindow> window;
 };
 
