@@ -12,8 +12,7 @@ inline constexpr int kNoItem = -1;
 // A radio group of `count` items: beyond its last item the last item, a
 // negative index nothing selected.
 constexpr int RadioIndex(int index, int count) {
-    if (index < 0)
-        return kNoItem;
+    if (index < 0) return kNoItem;
     return index >= count ? count - 1 : index;
 }
 

@@ -65,15 +65,13 @@ constexpr std::array<PaperName, 42> kPaperSizeTable{{
 
 QString PaperSizeText(int code) {
     for (const PaperName& p : kPaperSizeTable)
-        if (p.code == code)
-            return QString::fromUtf16(p.text);
+        if (p.code == code) return QString::fromUtf16(p.text);
     return {};
 }
 
 QString PaperLabel(int code, const PageGeometry& page, int windowDpi) {
     const QString named = PaperSizeText(code);
-    if (!named.isEmpty())
-        return named;
+    if (!named.isEmpty()) return named;
     const PageGeometry g = ResolvePageFacts(PageFacts{page, true}, windowDpi > 0 ? windowDpi : 96);
     const int w = Round(g.SizeX * kMmPerInch / g.PixX);
     const int h = Round(g.SizeY * kMmPerInch / g.PixY);

@@ -11,10 +11,11 @@ void SetGradationOffered(FormatRecord& format, int& effectItems, bool offered) {
         return;
     }
     effectItems = kEffectItemsWithoutGradation;
-    if (format.Font.Efect >= effectItems)
-        format.Font.Efect = effectItems - 1;
+    if (format.Font.Efect >= effectItems) format.Font.Efect = effectItems - 1;
 }
 
-int LimitEffectIndex(int index, int effectItems) { return RadioIndex(index, effectItems); }
+int LimitEffectIndex(int index, int effectItems) {
+    return RadioIndex(index, effectItems);
+}
 
 } // namespace zenpa

@@ -57,8 +57,7 @@ void fillFromMain(LineFontTable& table, int lastRow, const FormatRecord& format)
 
 } // namespace
 
-void SyncLineTable(const QStringList& lines, FormatRecord& format,
-                   const FaceListed& isListedFace) {
+void SyncLineTable(const QStringList& lines, FormatRecord& format, const FaceListed& isListedFace) {
     LineFontTable& table = format.LineFont.Table;
     const int n = static_cast<int>(lines.size());
     table.setGridRowCount(std::max(n + 1, 2));
@@ -75,16 +74,13 @@ void SyncLineTable(const QStringList& lines, FormatRecord& format,
             filled = true;
         }
         LineFontRow& row = table.row(j);
-        if (row[kColColor].isEmpty())
-            row[kColColor] = ColorItemName(format.Font.SColor);
-        if (row[kColPercent].isEmpty())
-            row[kColPercent] = QString::number(format.Prop.Bai);
+        if (row[kColColor].isEmpty()) row[kColColor] = ColorItemName(format.Font.SColor);
+        if (row[kColPercent].isEmpty()) row[kColPercent] = QString::number(format.Prop.Bai);
     }
 
     if (isListedFace)
         for (int j = 1; j <= lastRow; ++j)
-            if (!isListedFace(table.row(j)[kColFace]))
-                table.row(j)[kColFace] = kWindowFace;
+            if (!isListedFace(table.row(j)[kColFace])) table.row(j)[kColFace] = kWindowFace;
 }
 
 } // namespace zenpa

@@ -30,7 +30,6 @@ QString StyleMark(int styleBit);
 // from the main settings; a row without a colour or a percentage takes the
 // main one. Last, a face the font list does not have becomes the main
 // window's face (isListedFace null: every face is listed).
-void SyncLineTable(const QStringList& lines, FormatRecord& format,
-                   const FaceListed& isListedFace);
+void SyncLineTable(const QStringList& lines, FormatRecord& format, const FaceListed& isListedFace);
 
 } // namespace zenpa

@@ -119,7 +119,8 @@ const KeyDef kLogFont[] = {
 // clang-format on
 
 const SectionDef kSettings[] = {
-    {"Font", kFont}, {"Prop", kProp}, {"BG", kBG}, {"Waku", kWaku}, {"Hani", kHani}, {"Gazo", kGazo},
+    {"Font", kFont}, {"Prop", kProp}, {"BG", kBG},
+    {"Waku", kWaku}, {"Hani", kHani}, {"Gazo", kGazo},
 };
 
 const SectionDef kColorsSection{"Colors", kColorSlots};
@@ -127,11 +128,17 @@ const SectionDef kLogFontSection{"LogFont", kLogFont};
 
 } // namespace
 
-std::span<const SectionDef> SettingsSections() { return kSettings; }
+std::span<const SectionDef> SettingsSections() {
+    return kSettings;
+}
 
-const SectionDef& ColorsSection() { return kColorsSection; }
+const SectionDef& ColorsSection() {
+    return kColorsSection;
+}
 
-const SectionDef& LogFontSection() { return kLogFontSection; }
+const SectionDef& LogFontSection() {
+    return kLogFontSection;
+}
 
 QString FieldName(const SectionDef& section, const KeyDef& key) {
     return QLatin1String(section.name) + QLatin1Char('.') + QLatin1String(key.key);

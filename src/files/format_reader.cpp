@@ -9,8 +9,7 @@
 
 namespace zenpa {
 
-FormatReader::FormatReader(AppState& state, const IniFile& ini, const QString& path,
-                           ReadMode mode)
+FormatReader::FormatReader(AppState& state, const IniFile& ini, const QString& path, ReadMode mode)
     : m_state(state), m_format(state.doc.format), m_ini(ini), m_path(path), m_mode(mode) {}
 
 std::optional<QString> FormatReader::text(const QString& section, const QString& key) const {
@@ -19,8 +18,7 @@ std::optional<QString> FormatReader::text(const QString& section, const QString&
 
 std::optional<int> FormatReader::integer(const QString& section, const QString& key) const {
     const std::optional<QString> v = m_ini.value(section, key);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     return ParseIntText(*v);
 }
 
@@ -32,23 +30,18 @@ bool FormatReader::readAll() {
     // System.Program is read by older installations only; nothing uses it.
     readPrinter();
     readFileNames();
-    if (m_mode == ModeStartup)
-        readWindow();
+    if (m_mode == ModeStartup) readWindow();
     m_formState = integer(QStringLiteral("Form"), QStringLiteral("State")).value_or(1);
     m_paperName = integer(QStringLiteral("Paper"), QStringLiteral("Name")).value_or(9);
 
     for (const SectionDef& section : SettingsSections())
-        if (!readSection(section))
-            return false;
+        if (!readSection(section)) return false;
     const auto gradation = integer(QStringLiteral("Menu"), QStringLiteral("Gradation"));
     SetGradationOffered(m_format, m_state.effectItems,
                         gradation ? *gradation != 0 : m_format.Menu.Gradation);
-    if (!readFontuser())
-        return false;
-    if (m_mode != ModeFormatOnly && !readText())
-        return false;
-    if (!readLineTable())
-        return false;
+    if (!readFontuser()) return false;
+    if (m_mode != ModeFormatOnly && !readText()) return false;
+    if (!readLineTable()) return false;
     readSection(ColorsSection()); // never fails
     applyPaper();
     return readSection(LogFontSection());
@@ -57,8 +50,7 @@ bool FormatReader::readAll() {
 void FormatReader::readPrinter() {
     PrinterSystem& printer = m_state.printer();
     const int index = integer(QStringLiteral("Printer"), QStringLiteral("Index")).value_or(0);
-    if (!printer.select(index))
-        printer.select(0);
+    if (!printer.select(index)) printer.select(0);
     m_format.Printer.Index = printer.currentIndex();
     const auto landscape = integer(QStringLiteral("Printer"), QStringLiteral("Orientation"));
     const bool orientation = landscape ? *landscape != 0 : printer.landscape();
@@ -71,12 +63,10 @@ void FormatReader::readFileNames() {
         m_state.saveFileName = m_state.openFileName = QFileInfo(m_path).absoluteFilePath();
         return;
     }
-    if (m_mode != ModeStartup)
-        return;
+    if (m_mode != ModeStartup) return;
     const auto rememberIfExists = [&](const char* key, QString& name) {
         const std::optional<QString> v = text(QStringLiteral("File"), QLatin1String(key));
-        if (v && !v->isEmpty() && QFileInfo::exists(*v))
-            name = *v;
+        if (v && !v->isEmpty() && QFileInfo::exists(*v)) name = *v;
     };
     rememberIfExists("Save", m_state.saveFileName);
     rememberIfExists("Open", m_state.openFileName);
@@ -86,23 +76,18 @@ void FormatReader::readWindow() {
     const QString form = QStringLiteral("Form");
     WindowPlace& w = m_state.window;
     w.Left = integer(form, QStringLiteral("Left")).value_or(0);
-    if (w.Left < 0 || w.Left > m_state.screenSize.width())
-        w.Left = 0;
+    if (w.Left < 0 || w.Left > m_state.screenSize.width()) w.Left = 0;
     w.Top = integer(form, QStringLiteral("Top")).value_or(0);
-    if (w.Top < 0 || w.Top > m_state.screenSize.height())
-        w.Top = 0;
+    if (w.Top < 0 || w.Top > m_state.screenSize.height()) w.Top = 0;
     w.Width = integer(form, QStringLiteral("Width")).value_or(640);
-    if (w.Width < 0)
-        w.Width = m_state.workArea.width();
+    if (w.Width < 0) w.Width = m_state.workArea.width();
     w.Height = integer(form, QStringLiteral("Height")).value_or(480);
-    if (w.Height < 0)
-        w.Height = m_state.workArea.height();
+    if (w.Height < 0) w.Height = m_state.workArea.height();
 }
 
 bool FormatReader::readSection(const SectionDef& section) {
     for (const KeyDef& key : section.keys)
-        if (key.use == KeyUse::Stored && !readKey(section, key))
-            return false;
+        if (key.use == KeyUse::Stored && !readKey(section, key)) return false;
     return true;
 }
 
@@ -129,8 +114,7 @@ void FormatReader::applyDefault(const KeyDef& key, FieldRef ref) {
 
 bool FormatReader::readKey(const SectionDef& section, const KeyDef& key) {
     const FieldInfo* field = FindFormatField(FieldName(section, key));
-    if (!field)
-        return true;
+    if (!field) return true;
     const FieldRef ref = field->ref(m_format);
     const std::optional<QString> value = text(QLatin1String(section.name), QLatin1String(key.key));
     if (field->kind == FieldKind::CustomColor) {
@@ -146,8 +130,7 @@ bool FormatReader::readKey(const SectionDef& section, const KeyDef& key) {
     switch (field->kind) {
     case FieldKind::Color: {
         const auto color = ParseColorText(*value);
-        if (!color)
-            return false;
+        if (!color) return false;
         *std::get<ColorRef*>(ref) = *color;
         return true;
     }
@@ -181,8 +164,7 @@ bool FormatReader::readKey(const SectionDef& section, const KeyDef& key) {
         v = LimitEffectIndex(v, m_state.effectItems);
         break;
     case KeyLimit::StyleBits:
-        if (v < key.lo || v > key.hi)
-            return false;
+        if (v < key.lo || v > key.hi) return false;
         break;
     case KeyLimit::None:
     case KeyLimit::Face:
@@ -199,8 +181,7 @@ bool FormatReader::readKey(const SectionDef& section, const KeyDef& key) {
 void FormatReader::applyPaper() {
     // A code the printer does not take, or one that is no paper code at all,
     // leaves the paper as it is.
-    if (m_paperName >= -32768 && m_paperName <= 32767)
-        m_state.printer().setPaperSize(m_paperName);
+    if (m_paperName >= -32768 && m_paperName <= 32767) m_state.printer().setPaperSize(m_paperName);
     m_format.Paper.Name = m_state.printer().paperSize();
 }
 

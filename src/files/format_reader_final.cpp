@@ -13,8 +13,7 @@ namespace zenpa {
 void FormatReader::finish() {
     selectFirstItems();
     m_state.computePrintRange();
-    if (m_formState >= 1 && m_formState <= 3)
-        m_state.window.State = m_formState;
+    if (m_formState >= 1 && m_formState <= 3) m_state.window.State = m_formState;
     fitPicture();
     replaceUnlistedFaces();
     // The widgets bring every control and label in line with the state; the
@@ -26,8 +25,7 @@ void FormatReader::selectFirstItems() {
     FormatRecord& f = m_format;
     for (int* item : {&f.Font.SColor, &f.BG.Style, &f.BG.Color, &f.Waku.Style, &f.Waku.PenStyle,
                       &f.Waku.PenColor, &f.Waku.BrushStyle, &f.Waku.BrushColor, &f.Hani.Hani})
-        if (*item == kNoItem)
-            *item = 0;
+        if (*item == kNoItem) *item = 0;
 }
 
 void FormatReader::fitPicture() {
@@ -54,13 +52,11 @@ void FormatReader::fitPicture() {
 }
 
 void FormatReader::replaceUnlistedFaces() {
-    if (!listed(m_format.Font.Name))
-        m_format.Font.Name = kWindowFace;
+    if (!listed(m_format.Font.Name)) m_format.Font.Name = kWindowFace;
     LineFontTable& table = m_format.LineFont.Table;
     for (int n = 1; n <= table.dataRowCount(); ++n) {
         const LineFontRow& row = std::as_const(table).row(n);
-        if (!listed(row[kColFace]))
-            table.row(n)[kColFace] = kWindowFace;
+        if (!listed(row[kColFace])) table.row(n)[kColFace] = kWindowFace;
     }
 }
 

@@ -13,8 +13,7 @@ bool FormatReader::readFontuser() {
     QStringList& names = m_format.Fontuser.Names;
     const int count =
         integer(section, QStringLiteral("count")).value_or(static_cast<int>(names.size()));
-    if (count > kMaxStoredCount)
-        return false;
+    if (count > kMaxStoredCount) return false;
     // The list only grows: names it already holds (in any case) stay where they are.
     QSet<QString> known;
     for (const QString& name : names)
@@ -31,8 +30,7 @@ bool FormatReader::readFontuser() {
 
 bool FormatReader::readText() {
     const int count = integer(QStringLiteral("Memo"), QStringLiteral("Count")).value_or(0);
-    if (count > kMaxStoredCount)
-        return false;
+    if (count > kMaxStoredCount) return false;
     // Files of version 2.0 stored the lines as they are, without the "#".
     const bool unwrapped =
         text(QStringLiteral("System"), QStringLiteral("Version")).value_or(QStringLiteral("8.2")) ==
@@ -52,11 +50,9 @@ bool FormatReader::readLineTable() {
     if (const auto mode = integer(section, QStringLiteral("Mode")))
         m_format.LineFont.Mode = *mode != 0;
     const int rows = integer(section, QStringLiteral("Rowcount")).value_or(table.gridRowCount());
-    if (rows > kMaxStoredCount)
-        return false;
+    if (rows > kMaxStoredCount) return false;
     table.setGridRowCount(rows);
-    if (table.gridRowCount() <= 1)
-        return true;
+    if (table.gridRowCount() <= 1) return true;
     // The rows are laid onto the current text, row n onto line n.
     SyncLineTable(m_state.doc.lines, m_format, m_state.isListedFace);
     for (int n = 1; n <= table.dataRowCount(); ++n)
@@ -70,8 +66,8 @@ void FormatReader::readLineTableRow(int n) {
 
     const QString face = text(section, QStringLiteral("FontName")).value_or(m_format.Font.Name);
     row[kColFace] = listed(face) ? face : kWindowFace;
-    const int color = integer(section, QStringLiteral("FontColor"))
-                          .value_or(ColorItemIndex(row[kColColor]));
+    const int color =
+        integer(section, QStringLiteral("FontColor")).value_or(ColorItemIndex(row[kColColor]));
     row[kColColor] = ColorItemName(color); // empty for a position the list does not have
 
     const auto cell = [&](const char* key, int column) {
@@ -85,8 +81,7 @@ void FormatReader::readLineTableRow(int n) {
     cell("Effect", kColEffect);
     cell("Bai", kColPercent);
     // Older installations marked the hollow effect "白".
-    if (row[kColEffect] == QStringLiteral("白"))
-        row[kColEffect] = QStringLiteral("中");
+    if (row[kColEffect] == QStringLiteral("白")) row[kColEffect] = QStringLiteral("中");
 }
 
 } // namespace zenpa

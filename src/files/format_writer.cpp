@@ -21,7 +21,9 @@ namespace {
 const QString kProgramName = QStringLiteral("ZENPA");
 const QString kProgramVersion = QStringLiteral("8.2");
 
-QString bytesText(qint64 bytes) { return QString::number(bytes) + QStringLiteral(" byte"); }
+QString bytesText(qint64 bytes) {
+    return QString::number(bytes) + QStringLiteral(" byte");
+}
 
 void writeSystem(IniWriter& out, const QString& path) {
     const QLocale locale = QLocale::system();
@@ -86,8 +88,7 @@ void writeWindow(IniWriter& out, const AppState& state) {
 // The millimetres a picture edit box shows for a scroll position: the
 // distance of pos device pixels from the paper's edge.
 QString pictureMm(int pos, int extent, int offset, int resolution) {
-    if (extent < 1 || resolution < 1)
-        return QStringLiteral("0");
+    if (extent < 1 || resolution < 1) return QStringLiteral("0");
     const double pixels = static_cast<double>(extent) * pos / extent + offset;
     return QString::number(Round(pixels / resolution * kMmPerInch));
 }
@@ -105,8 +106,7 @@ QHash<QString, QString> settingsInfo(const AppState& state, const SectionDef& se
     const HaniLimits& lim = state.range.limits;
     const PageGeometry& p = state.range.page;
     const FormatRecord::GazoSection& g = state.doc.format.Gazo;
-    if (name == QLatin1String("Prop"))
-        return {{QStringLiteral("Rb"), rbText(state.range.Rb)}};
+    if (name == QLatin1String("Prop")) return {{QStringLiteral("Rb"), rbText(state.range.Rb)}};
     if (name == QLatin1String("Hani"))
         return {{QStringLiteral("X"), MarginLimitLabel(lim.left)},
                 {QStringLiteral("Y"), MarginLimitLabel(lim.top)},

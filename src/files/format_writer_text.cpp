@@ -16,8 +16,7 @@ QVector<LinePlacement> placeLines(const AppState& state, Canvas& canvas, int pix
     const FormatRecord& fmt = state.doc.format;
     const QStringList& lines = state.doc.lines;
     QVector<LinePlacement> placed;
-    if (lines.isEmpty())
-        return placed;
+    if (lines.isEmpty()) return placed;
     canvas.setFontResolution(pixY);
     canvas.setFontFace(fmt.Font.Name);
     canvas.setFontStyle(fmt.Font.Style);
@@ -41,8 +40,7 @@ int editorLength(const QStringList& lines) {
     qsizetype length = 0;
     for (const QString& line : lines)
         length += line.size();
-    if (!lines.isEmpty())
-        length += 2 * (lines.size() - 1); // each line break counts as CR LF
+    if (!lines.isEmpty()) length += 2 * (lines.size() - 1); // each line break counts as CR LF
     return static_cast<int>(length);
 }
 

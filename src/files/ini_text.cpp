@@ -9,15 +9,15 @@ namespace zenpa {
 
 namespace {
 
-QString folded(const QString& name) { return name.toCaseFolded(); }
+QString folded(const QString& name) {
+    return name.toCaseFolded();
+}
 
 bool startsWith(const QByteArray& b, std::initializer_list<unsigned char> mark) {
-    if (b.size() < static_cast<qsizetype>(mark.size()))
-        return false;
+    if (b.size() < static_cast<qsizetype>(mark.size())) return false;
     qsizetype i = 0;
     for (unsigned char c : mark)
-        if (static_cast<unsigned char>(b[i++]) != c)
-            return false;
+        if (static_cast<unsigned char>(b[i++]) != c) return false;
     return true;
 }
 
@@ -47,12 +47,10 @@ QString DecodeIniBytes(const QByteArray& bytes) {
         return decode(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (!utf8.hasError()) return text;
     // Files of older installations were written in the Japanese ANSI code page.
     QStringDecoder sjis("Shift_JIS", QStringConverter::Flag::Stateless);
-    if (sjis.isValid())
-        return sjis.decode(bytes);
+    if (sjis.isValid()) return sjis.decode(bytes);
     return QString::fromLatin1(bytes);
 }
 
@@ -67,10 +65,10 @@ IniFile IniFile::parse(const QString& text) {
             ++end;
         const QString line = TrimControl(QStringView(text).sliced(pos, end - pos).toString());
         // CR LF, CR and LF each end a line.
-        pos = end + ((end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n') ? 2 : 1);
+        pos =
+            end + ((end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n') ? 2 : 1);
 
-        if (line.isEmpty() || line.startsWith(u';'))
-            continue;
+        if (line.isEmpty() || line.startsWith(u';')) continue;
         if (line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2) {
             const QString name = folded(TrimControl(line.mid(1, line.size() - 2)));
             if (ini.m_sections.contains(name)) {
@@ -82,19 +80,16 @@ IniFile IniFile::parse(const QString& text) {
             continue;
         }
         const qsizetype eq = line.indexOf(u'=');
-        if (!current || eq < 0)
-            continue;
+        if (!current || eq < 0) continue;
         const QString key = folded(TrimControl(line.left(eq)));
-        if (!current->contains(key))
-            current->insert(key, TrimControl(line.mid(eq + 1)));
+        if (!current->contains(key)) current->insert(key, TrimControl(line.mid(eq + 1)));
     }
     return ini;
 }
 
 std::optional<IniFile> IniFile::load(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists())
-        return IniFile{};
+    if (!info.exists()) return IniFile{};
     QFile file(path);
     if (info.isDir() || info.size() > kMaxFormatFileBytes || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -106,11 +101,9 @@ std::optional<IniFile> IniFile::load(const QString& path) {
 
 std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
     const auto s = m_sections.constFind(folded(section));
-    if (s == m_sections.constEnd())
-        return std::nullopt;
+    if (s == m_sections.constEnd()) return std::nullopt;
     const auto k = s->constFind(folded(key));
-    if (k == s->constEnd())
-        return std::nullopt;
+    if (k == s->constEnd()) return std::nullopt;
     return *k;
 }
 
@@ -119,8 +112,7 @@ bool IniFile::hasSection(const QString& section) const {
 }
 
 void IniWriter::section(const QString& name) {
-    if (m_open)
-        m_text += QStringLiteral("\r\n");
+    if (m_open) m_text += QStringLiteral("\r\n");
     m_text += QLatin1Char('[') + name + QStringLiteral("]\r\n");
     m_open = true;
 }
@@ -129,9 +121,13 @@ void IniWriter::key(const QString& name, const QString& value) {
     m_text += name + QLatin1Char('=') + value + QStringLiteral("\r\n");
 }
 
-void IniWriter::key(const QString& name, int value) { key(name, QString::number(value)); }
+void IniWriter::key(const QString& name, int value) {
+    key(name, QString::number(value));
+}
 
-QString IniWriter::text() const { return m_open ? m_text + QStringLiteral("\r\n") : m_text; }
+QString IniWriter::text() const {
+    return m_open ? m_text + QStringLiteral("\r\n") : m_text;
+}
 
 QByteArray IniWriter::toBytes() const {
     QStringEncoder utf16(QStringConverter::Utf16LE);

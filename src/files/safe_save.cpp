@@ -12,20 +12,15 @@ namespace {
 // existing target is replaced whole or not at all.
 bool copyReplacing(const QString& from, const QString& to) {
     QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
+    if (!in.open(QIODevice::ReadOnly)) return false;
     QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    if (!out.open(QIODevice::WriteOnly)) return false;
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0)
-            return false; // QSaveFile discards what it holds
-        if (n == 0)
-            break;
-        if (out.write(buffer, n) != n)
-            return false;
+        if (n < 0) return false; // QSaveFile discards what it holds
+        if (n == 0) break;
+        if (out.write(buffer, n) != n) return false;
     }
     return out.commit();
 }
@@ -43,8 +38,7 @@ QString BackupPath(const QString& path) {
 
 bool SaveWithBackup(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(content) != content.size()) {
         file.cancelWriting();
         return false;
@@ -56,10 +50,8 @@ bool SaveWithBackup(const QString& path, const QByteArray& content) {
         return false;
     }
     // Flushes to disk, then renames over the previous version.
-    if (!file.commit())
-        return false;
-    if (!hadPrevious && QFileInfo::exists(backup))
-        QFile::remove(backup);
+    if (!file.commit()) return false;
+    if (!hadPrevious && QFileInfo::exists(backup)) QFile::remove(backup);
     return true;
 }
 

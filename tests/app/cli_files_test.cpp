@@ -106,8 +106,8 @@ TEST_F(CliFiles, ConvertWritesWhatDumpReadsBack) {
 
     const QJsonObject a = dump({in});
     const QJsonObject b = dump({out});
-    for (const char* key : {"result", "text", "fields", "lineTable", "registeredFonts",
-                            "customColors"})
+    for (const char* key :
+         {"result", "text", "fields", "lineTable", "registeredFonts", "customColors"})
         EXPECT_EQ(a[key], b[key]) << key;
     EXPECT_EQ(b["saveName"].toString(), out);
 

@@ -15,10 +15,7 @@ TEST(GradationOffered, WithdrawingKeepsHollowSelected) {
     };
     const Case cases[] = {
         {4, 3, false, 3, 2}, // the selected item goes: "中抜き" stays selected
-        {4, 1, false, 3, 1},
-        {4, -1, false, 3, -1},
-        {3, 2, true, 4, 2},
-        {4, 3, true, 4, 3},
+        {4, 1, false, 3, 1}, {4, -1, false, 3, -1}, {3, 2, true, 4, 2}, {4, 3, true, 4, 3},
     };
     for (const Case& c : cases) {
         FormatRecord f;

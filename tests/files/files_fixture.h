@@ -5,9 +5,9 @@
 // canvas with integer metrics and a temporary folder.
 
 #include "core/app_state.h"
+#include "core/fake_canvas.h"
 #include "core/fixed_printer.h"
 #include "core/reset.h"
-#include "core/fake_canvas.h"
 #include "files/format_file.h"
 
 #include <QFile>
@@ -28,12 +28,12 @@ class TestPrinters : public FixedPrinterSystem {
 public:
     TestPrinters() : FixedPrinterSystem(TestPage(), QStringLiteral("Printer A")) {}
     QStringList printerNames() const override {
-        return {QStringLiteral("Printer A"), QStringLiteral("Printer B"), QStringLiteral("Printer C")};
+        return {QStringLiteral("Printer A"), QStringLiteral("Printer B"),
+                QStringLiteral("Printer C")};
     }
     int currentIndex() const override { return m_index; }
     bool select(int index) override {
-        if (index < 0 || index >= 3)
-            return false;
+        if (index < 0 || index >= 3) return false;
         m_index = index;
         return true;
     }

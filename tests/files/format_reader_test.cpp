@@ -152,15 +152,24 @@ TEST_F(FormatReader, LimitsOnApplying) {
         int expected;      // after the read, the final step included
     };
     const Case cases[] = {
-        {"Prop.Bai", "500", 100},        {"Prop.Bai", "0", 1},
-        {"Prop.Size", "5", 1},           {"Prop.Set", "-3", -1},
-        {"Hani.Hani", "9", 4},           {"Hani.Hani", "-1", 0},
-        {"BG.Style", "9", 0},            {"Font.ShadowColor", "17", -1},
-        {"Font.Shadow", "8", -1},        {"Font.SColor", "16", 16},
-        {"Font.ShadowWidth", "0", 1},    {"Font.ShadowWidth", "x", 2},
-        {"Font.OutLine", "$FF", 100},    {"Waku.PenWidth", "10000", 9999},
-        {"LogFont.SBlogfontheight", "5", 10}, {"LogFont.CBLfontweight1", "11", -1},
-        {"LogFont.SELfontescapement1", "361", 360}, {"Gazo.Left", "999999", 6800},
+        {"Prop.Bai", "500", 100},
+        {"Prop.Bai", "0", 1},
+        {"Prop.Size", "5", 1},
+        {"Prop.Set", "-3", -1},
+        {"Hani.Hani", "9", 4},
+        {"Hani.Hani", "-1", 0},
+        {"BG.Style", "9", 0},
+        {"Font.ShadowColor", "17", -1},
+        {"Font.Shadow", "8", -1},
+        {"Font.SColor", "16", 16},
+        {"Font.ShadowWidth", "0", 1},
+        {"Font.ShadowWidth", "x", 2},
+        {"Font.OutLine", "$FF", 100},
+        {"Waku.PenWidth", "10000", 9999},
+        {"LogFont.SBlogfontheight", "5", 10},
+        {"LogFont.CBLfontweight1", "11", -1},
+        {"LogFont.SELfontescapement1", "361", 360},
+        {"Gazo.Left", "999999", 6800},
     };
     for (const Case& c : cases) {
         Program fresh;
@@ -168,7 +177,8 @@ TEST_F(FormatReader, LimitsOnApplying) {
         const QString section = name.section(u'.', 0, 0);
         const QString key = name.section(u'.', 1);
         const QString p = path("limits.zps");
-        writeBytes(p, QStringLiteral("[%1]\n%2=%3\n").arg(section, key, QLatin1String(c.value)).toUtf8());
+        writeBytes(
+            p, QStringLiteral("[%1]\n%2=%3\n").arg(section, key, QLatin1String(c.value)).toUtf8());
         ASSERT_TRUE(fresh.read(p)) << c.key;
         const FieldInfo* field = FindFormatField(name);
         ASSERT_TRUE(field) << c.key;
@@ -182,8 +192,8 @@ TEST_F(FormatReader, LimitsOnApplying) {
 TEST_F(FormatReader, MarginsOfAPortraitDocument) {
     ASSERT_TRUE(program.printers.landscape());
     ASSERT_LT(state().range.limits.top.upper, 250);
-    ASSERT_TRUE(readText(QStringLiteral(
-        "[Printer]\nOrientation=0\n[Hani]\nHani=2\nTop=250\nLeft=1\n")));
+    ASSERT_TRUE(
+        readText(QStringLiteral("[Printer]\nOrientation=0\n[Hani]\nHani=2\nTop=250\nLeft=1\n")));
     EXPECT_FALSE(program.printers.landscape());
     EXPECT_EQ(format().Hani.Top, 250);
     EXPECT_EQ(format().Hani.Left, state().range.limits.left.lower); // below the lower limit
@@ -242,9 +252,9 @@ TEST_F(FormatReader, FacesOutsideTheFontList) {
     state().isListedFace = [](const QString& face) {
         return face.compare(QStringLiteral("listed"), Qt::CaseInsensitive) == 0;
     };
-    ASSERT_TRUE(readText(QStringLiteral(
-        "[Font]\nName=LISTED\n[Memo]\nCount=2\n[LineFont]\nRowcount=3\n"
-        "[Lfont01]\nFontName=gone\n[Lfont02]\nFontName=Listed\n")));
+    ASSERT_TRUE(
+        readText(QStringLiteral("[Font]\nName=LISTED\n[Memo]\nCount=2\n[LineFont]\nRowcount=3\n"
+                                "[Lfont01]\nFontName=gone\n[Lfont02]\nFontName=Listed\n")));
     EXPECT_EQ(format().Font.Name, QStringLiteral("LISTED"));
     EXPECT_EQ(format().LineFont.Table.cell(1, kColFace), kWindowFace);
     EXPECT_EQ(format().LineFont.Table.cell(2, kColFace), QStringLiteral("Listed"));
@@ -277,9 +287,10 @@ TEST_F(FormatReader, PictureWhoseFileIsGone) {
 TEST_F(FormatReader, ModesAndRememberedNames) {
     const QString existing = path("exists.zps");
     writeBytes(existing, "");
-    const QString file = QStringLiteral(
-        "[File]\nSave=%1\nOpen=%2\n[Memo]\nCount=1\n[Line01]\nLine=#t#\n[Prop]\nBai=40\n")
-                             .arg(existing, path("gone.zps"));
+    const QString file =
+        QStringLiteral(
+            "[File]\nSave=%1\nOpen=%2\n[Memo]\nCount=1\n[Line01]\nLine=#t#\n[Prop]\nBai=40\n")
+            .arg(existing, path("gone.zps"));
     state().openFileName = QStringLiteral("before");
     ASSERT_TRUE(readText(file, ModeStartup));
     EXPECT_EQ(state().saveFileName, existing);

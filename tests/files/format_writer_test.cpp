@@ -19,7 +19,8 @@ protected:
     }
     IniFile written() { return IniFile::parse(writtenText()); }
     QString value(const IniFile& ini, const char* section, const char* key) {
-        return ini.value(QLatin1String(section), QLatin1String(key)).value_or(QStringLiteral("<missing>"));
+        return ini.value(QLatin1String(section), QLatin1String(key))
+            .value_or(QStringLiteral("<missing>"));
     }
 };
 
@@ -88,29 +89,38 @@ TEST_F(FormatWriter, ValuesAsStored) {
     f.LineFont.Table.row(2)[kColColor] = QStringLiteral("red");
     state().saveFileName = QStringLiteral("/docs/a.zps");
 
+    struct Case {
+        const char* section;
+        const char* key;
+        QString stored;
+    };
+    const Case cases[] = {
+        {"Font", "Color", "clRed"},
+        {"Font", "STColor", "$00123456"},
+        {"Font", "ShadowColor2", "clWindow"},
+        {"Colors", "ColorA", "ABCDEF"},
+        {"Colors", "ColorB", "000012"},
+        {"Colors", "ColorC", "FFFFFFFF"},
+        {"Fontuser", "Line0", "# 游明朝 #"},
+        {"Line01", "Line", "# abc #"},
+        {"Line01", "Length", "5"},
+        {"Line02", "Line", "##"},
+        {"Memo", "Length", "7"}, // 5 + CR LF + 0
+        {"Lfont01", "FontColor", "16"},
+        {"Lfont02", "FontColor", "-1"},
+        {"LineFont", "Rowcount", "3"},
+        {"Printer", "Name", "Printer A"},
+        {"Printer", "Orientation", "1"},
+        {"Paper", "Caption", "A4 210x297"},
+        {"File", "Save", "/docs/a.zps"},
+        {"File", "File", "doc.zps"},
+        {"System", "Filename", path("doc.zps")},
+        {"Font", "Name", "@ＭＳ ゴシック"},
+        {"Hani", "Point", "100"},
+    };
     const IniFile ini = written();
-    EXPECT_EQ(value(ini, "Font", "Color"), "clRed");
-    EXPECT_EQ(value(ini, "Font", "STColor"), "$00123456");
-    EXPECT_EQ(value(ini, "Font", "ShadowColor2"), "clWindow");
-    EXPECT_EQ(value(ini, "Colors", "ColorA"), "ABCDEF");
-    EXPECT_EQ(value(ini, "Colors", "ColorB"), "000012");
-    EXPECT_EQ(value(ini, "Colors", "ColorC"), "FFFFFFFF");
-    EXPECT_EQ(value(ini, "Fontuser", "Line0"), "# 游明朝 #");
-    EXPECT_EQ(value(ini, "Line01", "Line"), "# abc #");
-    EXPECT_EQ(value(ini, "Line01", "Length"), "5");
-    EXPECT_EQ(value(ini, "Line02", "Line"), "##");
-    EXPECT_EQ(value(ini, "Memo", "Length"), "7"); // 5 + CR LF + 0
-    EXPECT_EQ(value(ini, "Lfont01", "FontColor"), "16");
-    EXPECT_EQ(value(ini, "Lfont02", "FontColor"), "-1");
-    EXPECT_EQ(value(ini, "LineFont", "Rowcount"), "3");
-    EXPECT_EQ(value(ini, "Printer", "Name"), "Printer A");
-    EXPECT_EQ(value(ini, "Printer", "Orientation"), "1");
-    EXPECT_EQ(value(ini, "Paper", "Caption"), "A4 210x297");
-    EXPECT_EQ(value(ini, "File", "Save"), "/docs/a.zps");
-    EXPECT_EQ(value(ini, "File", "File"), "doc.zps");
-    EXPECT_EQ(value(ini, "System", "Filename"), path("doc.zps"));
-    EXPECT_EQ(value(ini, "Font", "Name"), "@ＭＳ ゴシック");
-    EXPECT_EQ(value(ini, "Hani", "Point"), "100");
+    for (const Case& c : cases)
+        EXPECT_EQ(value(ini, c.section, c.key), c.stored) << c.section << "." << c.key;
     // The range labels of the last range computation.
     EXPECT_EQ(value(ini, "Hani", "X"), MarginLimitLabel(state().range.limits.left));
     EXPECT_TRUE(value(ini, "System", "DiskSize").endsWith(QStringLiteral(" byte")));
@@ -176,7 +186,7 @@ TEST_F(LinePlacementValues, RowPercentagesWithMainFace) {
     FormatRecord& f = format();
     f.LineFont.Mode = true;
     f.LineFont.Table.row(1)[kColPercent] = QStringLiteral("50");
-    f.LineFont.Table.row(1)[kColBold] = QStringLiteral("太"); // not used: the main style is
+    f.LineFont.Table.row(1)[kColBold] = QStringLiteral("太");   // not used: the main style is
     f.LineFont.Table.row(2)[kColPercent] = QStringLiteral("x"); // counts as 100
     const auto l1 = line(1);
     EXPECT_EQ(l1[2], 123); // Trunc(0.5 × 247)

@@ -46,15 +46,18 @@ std::vector<QByteArray> seedFiles(const QString& dir) {
     rich.state.computePrintRange();
     seeds.push_back(FormatFileBytes(rich.state, rich.canvas, dir + QStringLiteral("/b.zps")));
 
-    seeds.push_back(QByteArray("[System]\r\nVersion=2.0\r\n[Memo]\r\nCount=2\r\n[Line01]\r\n"
-                               "Line=\x83\x65\x83\x58\x83\x67\r\n[Font]\r\nName=\x82\x6C\x82\x72\r\n"));
+    seeds.push_back(
+        QByteArray("[System]\r\nVersion=2.0\r\n[Memo]\r\nCount=2\r\n[Line01]\r\n"
+                   "Line=\x83\x65\x83\x58\x83\x67\r\n[Font]\r\nName=\x82\x6C\x82\x72\r\n"));
     seeds.push_back(QByteArray("\xEF\xBB\xBF;comment\n[font]\nCOLOR=clRed\nStyle=$0F\n[font]\n"
                                "Color=red\n[LineFont]\nRowcount=4\nMode=1\n[Lfont02]\nEffect=白\n"
                                "FontColor=16\n[Fontuser]\ncount=3\nLine2=#x#\n"));
     QStringEncoder be(QStringConverter::Utf16BE);
-    seeds.push_back(QByteArray("\xFE\xFF") +
-                    QByteArray(be.encode(QStringLiteral("[Memo]\r\nCount=1\r\n[Line01]\r\nLine=#é#\r\n"))));
-    seeds.push_back(utf16le(QStringLiteral("[Form]\r\nLeft=-5\r\nState=3\r\n[Paper]\r\nName=40000\r\n")));
+    seeds.push_back(
+        QByteArray("\xFE\xFF") +
+        QByteArray(be.encode(QStringLiteral("[Memo]\r\nCount=1\r\n[Line01]\r\nLine=#é#\r\n"))));
+    seeds.push_back(
+        utf16le(QStringLiteral("[Form]\r\nLeft=-5\r\nState=3\r\n[Paper]\r\nName=40000\r\n")));
     seeds.push_back(QByteArray());
     seeds.push_back(QByteArray("\xFF\xFE["));
     return seeds;
@@ -77,15 +80,45 @@ private:
 
     QByteArray token(bool wide) {
         static const char* tokens[] = {
-            "=", "[", "]", "\r\n", "\n", "#", "$", "0x", "-", ";", "\x00", "\xFF\xFE", "\xEF\xBB\xBF",
-            "2147483647", "-2147483648", "99999", "100001", "$FFFFFFFF", "[Memo]", "Count=",
-            "[LineFont]", "Rowcount=", "[Fontuser]", "count=", "[Font]", "Color=", "Style=",
-            "[Lfont01]", "FontColor=", "[Gazo]", "File=/", "[System]", "Version=2.0", "\x82", "\x83\x65",
+            "=",
+            "[",
+            "]",
+            "\r\n",
+            "\n",
+            "#",
+            "$",
+            "0x",
+            "-",
+            ";",
+            "\x00",
+            "\xFF\xFE",
+            "\xEF\xBB\xBF",
+            "2147483647",
+            "-2147483648",
+            "99999",
+            "100001",
+            "$FFFFFFFF",
+            "[Memo]",
+            "Count=",
+            "[LineFont]",
+            "Rowcount=",
+            "[Fontuser]",
+            "count=",
+            "[Font]",
+            "Color=",
+            "Style=",
+            "[Lfont01]",
+            "FontColor=",
+            "[Gazo]",
+            "File=/",
+            "[System]",
+            "Version=2.0",
+            "\x82",
+            "\x83\x65",
         };
         const char* t = tokens[pick(static_cast<int>(std::size(tokens)))];
         const QByteArray bytes = *t ? QByteArray(t) : QByteArray(1, '\0');
-        if (!wide)
-            return bytes;
+        if (!wide) return bytes;
         QStringEncoder e(QStringConverter::Utf16LE);
         return e.encode(QString::fromLatin1(bytes));
     }
@@ -94,12 +127,10 @@ private:
         const bool wide = d.startsWith("\xFF\xFE") && pick(2) == 0;
         switch (pick(7)) {
         case 0: // flip a bit
-            if (!d.isEmpty())
-                d[at(d)] = static_cast<char>(d[at(d)] ^ (1 << pick(8)));
+            if (!d.isEmpty()) d[at(d)] = static_cast<char>(d[at(d)] ^ (1 << pick(8)));
             break;
         case 1: // a random byte
-            if (!d.isEmpty())
-                d[at(d)] = static_cast<char>(pick(256));
+            if (!d.isEmpty()) d[at(d)] = static_cast<char>(pick(256));
             break;
         case 2: // a token
             d.insert(at(d), token(wide));
@@ -116,7 +147,8 @@ private:
             break;
         }
         case 5: { // splice in a piece of another file
-            const QByteArray& other = seeds[static_cast<std::size_t>(pick(static_cast<int>(seeds.size())))];
+            const QByteArray& other =
+                seeds[static_cast<std::size_t>(pick(static_cast<int>(seeds.size())))];
             d.insert(at(d), other.mid(at(other), pick(512)));
             break;
         }
@@ -125,7 +157,8 @@ private:
             qsizetype q = p;
             while (q < d.size() && d[q] >= '0' && d[q] <= '9')
                 ++q;
-            static const char* numbers[] = {"0", "1", "255", "256", "-1", "65536", "100000", "99999999999"};
+            static const char* numbers[] = {"0",  "1",     "255",    "256",
+                                            "-1", "65536", "100000", "99999999999"};
             d.replace(p, q - p, numbers[pick(static_cast<int>(std::size(numbers)))]);
             break;
         }
@@ -165,8 +198,7 @@ std::string limitsBroken(const Program& p) {
         {in(p.state.window.State, 1, 3), "window state"},
     };
     for (const auto& c : checks)
-        if (!c.ok)
-            return c.what;
+        if (!c.ok) return c.what;
     return {};
 }
 
@@ -180,24 +212,18 @@ std::string differenceAfterRewrite(Program& first, const QString& file) {
         return "cannot write";
     out.close();
     Program second;
-    if (!second.read(file, ModeStartup))
-        return "the rewritten file does not read";
+    if (!second.read(file, ModeStartup)) return "the rewritten file does not read";
     for (const FieldInfo& field : FormatFields())
         if (FormatFieldText(second.format(), field) != FormatFieldText(first.format(), field))
             return std::string("field ") + field.name;
-    if (second.state.doc.lines != first.state.doc.lines)
-        return "text";
-    if (second.format().Fontuser.Names != first.format().Fontuser.Names)
-        return "registered fonts";
+    if (second.state.doc.lines != first.state.doc.lines) return "text";
+    if (second.format().Fontuser.Names != first.format().Fontuser.Names) return "registered fonts";
     const LineFontTable& a = first.format().LineFont.Table;
     const LineFontTable& b = second.format().LineFont.Table;
-    if (a.gridRowCount() != b.gridRowCount())
-        return "table rows";
+    if (a.gridRowCount() != b.gridRowCount()) return "table rows";
     for (int n = 1; n <= a.dataRowCount(); ++n)
-        if (a.row(n) != b.row(n))
-            return "table row " + std::to_string(n);
-    if (!(second.state.window == first.state.window))
-        return "window";
+        if (a.row(n) != b.row(n)) return "table row " + std::to_string(n);
+    if (!(second.state.window == first.state.window)) return "window";
     return {};
 }
 
@@ -217,12 +243,12 @@ TEST_F(FilesTest, DamagedFilesReadSafely) {
         std::string broken = limitsBroken(reader);
         // Reading whatever was accepted back through the writer needs the text
         // as the program holds it; the format-only read has none of the file's.
-        if (broken.empty() && ok)
-            broken = differenceAfterRewrite(reader, rewritten);
+        if (broken.empty() && ok) broken = differenceAfterRewrite(reader, rewritten);
         accepted += ok;
         if (!broken.empty()) {
             ADD_FAILURE() << "iteration " << i << " (seed " << kSeed << ", mode " << mode
-                          << "): " << broken << "\ninput (base64): " << bytes.toBase64().constData();
+                          << "): " << broken
+                          << "\ninput (base64): " << bytes.toBase64().constData();
             break;
         }
     }

@@ -24,8 +24,10 @@ TEST(IniText, EncodingFromMarkOrBytes) {
     };
     const Case cases[] = {
         {"UTF-8 with mark", QByteArray("\xEF\xBB\xBF") + kSample.toUtf8()},
-        {"UTF-16 LE with mark", QByteArray("\xFF\xFE") + encoded(QStringConverter::Utf16LE, kSample)},
-        {"UTF-16 BE with mark", QByteArray("\xFE\xFF") + encoded(QStringConverter::Utf16BE, kSample)},
+        {"UTF-16 LE with mark",
+         QByteArray("\xFF\xFE") + encoded(QStringConverter::Utf16LE, kSample)},
+        {"UTF-16 BE with mark",
+         QByteArray("\xFE\xFF") + encoded(QStringConverter::Utf16BE, kSample)},
         {"UTF-8 without mark", kSample.toUtf8()},
         // "ＭＳ 明朝" in Shift_JIS is no valid UTF-8.
         {"Shift_JIS", QByteArray("[Font]\r\nName=\x82\x6C\x82\x72 \x96\xBE\x92\xA9\r\n")},
@@ -39,21 +41,20 @@ TEST(IniText, EncodingFromMarkOrBytes) {
 }
 
 TEST(IniText, LineRules) {
-    const QString text = QStringLiteral(
-        "Early=before any section\n"
-        "\t [ Font ] \r\n"
-        "; Name=comment\r\n"
-        "  Name \t= \x01 a=b \x02 \r"
-        "NAME=second of the same name\n"
-        "line without equals\n"
-        "Blank=\n"
-        "Wide=\u3000x\u3000\n"
-        "[font]\n"
-        "Extra=in a repeated section\n"
-        "[Other]\n"
-        "Name=other\n"
-        "[Bad\n"
-        "Name=still Other\n");
+    const QString text = QStringLiteral("Early=before any section\n"
+                                        "\t [ Font ] \r\n"
+                                        "; Name=comment\r\n"
+                                        "  Name \t= \x01 a=b \x02 \r"
+                                        "NAME=second of the same name\n"
+                                        "line without equals\n"
+                                        "Blank=\n"
+                                        "Wide=\u3000x\u3000\n"
+                                        "[font]\n"
+                                        "Extra=in a repeated section\n"
+                                        "[Other]\n"
+                                        "Name=other\n"
+                                        "[Bad\n"
+                                        "Name=still Other\n");
     const IniFile ini = IniFile::parse(text);
     EXPECT_FALSE(ini.value(QString(), QStringLiteral("Early")));
     EXPECT_EQ(ini.value(QStringLiteral("FONT"), QStringLiteral("name")), QStringLiteral("a=b"));
@@ -75,7 +76,8 @@ TEST(IniText, WriterBytes) {
     w.section(QStringLiteral("B"));
     w.key(QStringLiteral("n"), -5);
     const QByteArray bytes = w.toBytes();
-    const QByteArray expected = QByteArray("\xFF\xFE") +
+    const QByteArray expected =
+        QByteArray("\xFF\xFE") +
         encoded(QStringConverter::Utf16LE, QStringLiteral("[A]\r\nk=é\r\n\r\n[B]\r\nn=-5\r\n\r\n"));
     EXPECT_EQ(bytes, expected);
 }

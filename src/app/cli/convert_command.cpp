@@ -18,12 +18,10 @@ int RunConvert(QStringList args) {
     const DocumentArgs docArgs = TakeDocumentArgs(args);
     if (!args.isEmpty())
         throw UsageError{QStringLiteral("convert: unknown argument %1").arg(args.first())};
-    if (docArgs.file.isEmpty())
-        throw UsageError{QStringLiteral("convert: which file?")};
+    if (docArgs.file.isEmpty()) throw UsageError{QStringLiteral("convert: which file?")};
 
     Session s = OpenSession(docArgs, ModeOpen);
-    if (!s.readResult)
-        throw RunError{QStringLiteral("cannot read %1").arg(docArgs.file)};
+    if (!s.readResult) throw RunError{QStringLiteral("cannot read %1").arg(docArgs.file)};
     AppState& state = *s.state;
     state.saveFileName = QFileInfo(output).absoluteFilePath();
     MeasuringCanvas canvas(FontBackend::instance());

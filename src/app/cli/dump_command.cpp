@@ -16,19 +16,15 @@ namespace {
 
 ReadMode takeMode(QStringList& args) {
     const qsizetype i = args.indexOf(QStringLiteral("--mode"));
-    if (i < 0)
-        return ModeOpen;
-    if (i + 1 >= args.size())
-        throw UsageError{QStringLiteral("--mode needs a value")};
+    if (i < 0) return ModeOpen;
+    if (i + 1 >= args.size()) throw UsageError{QStringLiteral("--mode needs a value")};
     const QString mode = args[i + 1];
     args.remove(i, 2);
-    if (mode == QLatin1String("startup"))
-        return ModeStartup;
-    if (mode == QLatin1String("open"))
-        return ModeOpen;
-    if (mode == QLatin1String("format"))
-        return ModeFormatOnly;
-    throw UsageError{QStringLiteral("--mode: expected startup, open or format, got \"%1\"").arg(mode)};
+    if (mode == QLatin1String("startup")) return ModeStartup;
+    if (mode == QLatin1String("open")) return ModeOpen;
+    if (mode == QLatin1String("format")) return ModeFormatOnly;
+    throw UsageError{
+        QStringLiteral("--mode: expected startup, open or format, got \"%1\"").arg(mode)};
 }
 
 // A field as the format file stores it: numbers as numbers, the rest as text.
@@ -54,8 +50,7 @@ int RunDump(QStringList args) {
     const DocumentArgs docArgs = TakeDocumentArgs(args);
     if (!args.isEmpty())
         throw UsageError{QStringLiteral("dump: unknown argument %1").arg(args.first())};
-    if (docArgs.file.isEmpty())
-        throw UsageError{QStringLiteral("dump: which file?")};
+    if (docArgs.file.isEmpty()) throw UsageError{QStringLiteral("dump: which file?")};
     const Session s = OpenSession(docArgs, mode);
     const AppState& state = *s.state;
     const FormatRecord& record = state.doc.format;
