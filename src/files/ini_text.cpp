@@ -54,10 +54,13 @@ QString DecodeIniBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
-IniFile IniFile::parse(const QString& text) {
+IniFile IniFile::parse(const QString& text, qsizetype maxEntries) {
     IniFile ini;
+    // The section being filled; adding a section may move the others, but
+    // this pointer is taken anew right after every addition.
     Keys* current = nullptr;
     Keys ignored; // keys of a repeated section: the first section of a name wins
+    qsizetype entries = 0;
     qsizetype pos = 0;
     while (pos <= text.size()) {
         qsizetype end = pos;
@@ -69,8 +72,15 @@ IniFile IniFile::parse(const QString& text) {
             end + ((end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n') ? 2 : 1);
 
         if (line.isEmpty() || line.startsWith(u';')) continue;
-        if (line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2) {
+        const qsizetype eq = line.indexOf(u'=');
+        const bool section = line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2;
+        if ((section || (current && eq >= 0)) && entries == maxEntries) {
+            ini.m_complete = false;
+            break;
+        }
+        if (section) {
             const QString name = folded(TrimControl(line.mid(1, line.size() - 2)));
+            ++entries;
             if (ini.m_sections.contains(name)) {
                 ignored.clear();
                 current = &ignored;
@@ -79,10 +89,12 @@ IniFile IniFile::parse(const QString& text) {
             }
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
         if (!current || eq < 0) continue;
         const QString key = folded(TrimControl(line.left(eq)));
-        if (!current->contains(key)) current->insert(key, TrimControl(line.mid(eq + 1)));
+        if (!current->contains(key)) {
+            current->insert(key, TrimControl(line.mid(eq + 1)));
+            ++entries;
+        }
     }
     return ini;
 }
@@ -96,7 +108,9 @@ std::optional<IniFile> IniFile::load(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFormatFileBytes)
         return std::nullopt;
-    return parse(DecodeIniBytes(bytes));
+    IniFile ini = parse(DecodeIniBytes(bytes));
+    if (!ini.complete()) return std::nullopt;
+    return ini;
 }
 
 std::optional<QString> IniFile::value(const QString& section, const QString& key) const {

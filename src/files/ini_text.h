@@ -21,6 +21,11 @@ namespace zenpa {
 // than filling the memory.
 inline constexpr qint64 kMaxFormatFileBytes = 64 * 1024 * 1024;
 
+// Sections and keys together: far more than the largest document holds (a
+// section of seven keys per text line, one of eight per table row), few
+// enough that a hostile file of tiny keys cannot exhaust the memory.
+inline constexpr qsizetype kMaxIniEntries = 2500000;
+
 // Removes leading and trailing characters with codes up to 32.
 QString TrimControl(const QString& text);
 
@@ -31,19 +36,22 @@ class IniFile {
 public:
     IniFile() = default;
 
-    // Parses decoded text.
-    static IniFile parse(const QString& text);
+    // Parses decoded text; parsing stops after maxEntries sections and keys.
+    static IniFile parse(const QString& text, qsizetype maxEntries = kMaxIniEntries);
     // Reads a file. A missing file reads as an empty one; a file that exists
-    // but cannot be read (or is too large) gives nothing.
+    // but cannot be read, is too large or has too many entries gives nothing.
     static std::optional<IniFile> load(const QString& path);
 
     // The trimmed value of a key; nothing when the section or key is missing.
     std::optional<QString> value(const QString& section, const QString& key) const;
     bool hasSection(const QString& section) const;
+    // False when parsing stopped at the entry limit.
+    bool complete() const { return m_complete; }
 
 private:
     using Keys = QHash<QString, QString>; // case-folded key → value
     QHash<QString, Keys> m_sections;      // case-folded section → keys
+    bool m_complete = true;
 };
 
 class IniWriter {

@@ -98,6 +98,14 @@ TEST(IniText, Files) {
     EXPECT_FALSE(IniFile::load(big.fileName()));
 }
 
+TEST(IniText, TooManyEntries) {
+    const QString text = QStringLiteral("[S]\na=1\nb=2\n[T]\nc=3\n");
+    EXPECT_TRUE(IniFile::parse(text, 5).complete());
+    const IniFile cut = IniFile::parse(text, 3);
+    EXPECT_FALSE(cut.complete());
+    EXPECT_FALSE(cut.hasSection(QStringLiteral("T")));
+}
+
 TEST(FormatNames, NumbersAndWrapping) {
     EXPECT_EQ(LineSectionName(1), QStringLiteral("Line01"));
     EXPECT_EQ(LineSectionName(9), QStringLiteral("Line09"));
