@@ -132,7 +132,11 @@ void IniWriter::section(const QString& name) {
 }
 
 void IniWriter::key(const QString& name, const QString& value) {
-    m_text += name + QLatin1Char('=') + value + QStringLiteral("\r\n");
+    // A line break inside a value (a file name may hold one) would end the
+    // line early and let the rest pass for keys of its own.
+    QString single = value;
+    single.replace(u'\r', u' ').replace(u'\n', u' ');
+    m_text += name + QLatin1Char('=') + single + QStringLiteral("\r\n");
 }
 
 void IniWriter::key(const QString& name, int value) {

@@ -58,6 +58,7 @@ class IniWriter {
 public:
     // Opens a section; the previous one gets its closing empty line.
     void section(const QString& name);
+    // CR and LF in a value are written as blanks: a value is one line.
     void key(const QString& name, const QString& value);
     void key(const QString& name, int value);
 

@@ -75,10 +75,12 @@ TEST(IniText, WriterBytes) {
     w.key(QStringLiteral("k"), QStringLiteral("é"));
     w.section(QStringLiteral("B"));
     w.key(QStringLiteral("n"), -5);
+    w.key(QStringLiteral("f"), QStringLiteral("/a\r\n[Memo]\nb"));
     const QByteArray bytes = w.toBytes();
     const QByteArray expected =
         QByteArray("\xFF\xFE") +
-        encoded(QStringConverter::Utf16LE, QStringLiteral("[A]\r\nk=é\r\n\r\n[B]\r\nn=-5\r\n\r\n"));
+        encoded(QStringConverter::Utf16LE,
+                QStringLiteral("[A]\r\nk=é\r\n\r\n[B]\r\nn=-5\r\nf=/a  [Memo] b\r\n\r\n"));
     EXPECT_EQ(bytes, expected);
 }
 
