@@ -27,7 +27,8 @@ bool FormatReader::listed(const QString& face) const {
 }
 
 bool FormatReader::readAll() {
-    // System.Program is read by older installations only; nothing uses it.
+    // System.Version matters only to the text lines (readText); System.Program
+    // is not used.
     readPrinter();
     readFileNames();
     if (m_mode == ModeStartup) readWindow();
