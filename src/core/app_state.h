@@ -70,6 +70,11 @@ public:
     QSize screenSize{1920, 1080}; // the screen the window is on
     QRect workArea{0, 0, 1920, 1040}; // the desktop area free of panels
 
+    // Items of the two effect lists, "なし(普通)" .. "ｸﾞﾗﾃﾞｰｼｮﾝ": 4 while the
+    // gradation effect is offered, 3 while it is withdrawn. The window starts
+    // with all four, whatever Menu.Gradation says, until a file is read.
+    int effectItems = 4;
+
     // Whether a face is in the font list (case-insensitive); null: every face is.
     std::function<bool(const QString&)> isListedFace;
 

@@ -1,11 +1,8 @@
 #include "line_font_table.h"
 
+#include <algorithm>
 
 namespace zenpa {
-
-void LineFontTable::setGridRowCount(int gridRows) {
-    m_rows.resize(gridRows > 1 ? gridRows - 1 : 0);
-}
 
 const LineFontRow& LineFontTable::row(int n) const {
     static const LineFontRow empty{};
@@ -20,6 +17,16 @@ LineFontRow& LineFontTable::row(int n) {
     if (n > m_rows.size())
         m_rows.resize(n);
     return m_rows[n - 1];
+}
+
+bool LineFontTable::operator==(const LineFontTable& other) const {
+    if (m_gridRows != other.m_gridRows)
+        return false;
+    const int n = static_cast<int>(std::max(m_rows.size(), other.m_rows.size()));
+    for (int i = 1; i <= n; ++i)
+        if (row(i) != other.row(i))
+            return false;
+    return true;
 }
 
 const std::array<QString, 9>& LineFontTable::headers() {

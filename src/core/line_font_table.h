@@ -26,31 +26,42 @@ enum LineFontColumn : int {
     kColPercent = 8,
 };
 
+// Rows are tied to line numbers. The grid shows a header row and rows
+// 1 .. gridRowCount() − 1; the table keeps rows beyond those (the spare row
+// after the last line, and rows of lines that were deleted), so that a row
+// serves again when the text grows back to its line.
 class LineFontTable {
 public:
     LineFontTable() { reset(); }
 
     // One empty data row (the grid then has its header row and that row).
-    void reset() { m_rows = QVector<LineFontRow>(1); }
+    void reset() {
+        m_rows = QVector<LineFontRow>(1);
+        m_gridRows = 2;
+    }
 
-    // Rows as the grid counts them: the header row plus the data rows.
-    int gridRowCount() const { return static_cast<int>(m_rows.size()) + 1; }
-    // Resizes to gridRows − 1 data rows (at least none); new rows are empty.
-    void setGridRowCount(int gridRows);
+    // Rows as the grid counts them: the header row plus the rows it shows.
+    int gridRowCount() const { return m_gridRows; }
+    // The grid shows gridRows − 1 data rows (a grid keeps at least its header
+    // row). Rows beyond keep their cells.
+    void setGridRowCount(int gridRows) { m_gridRows = gridRows > 1 ? gridRows : 1; }
 
-    int dataRowCount() const { return static_cast<int>(m_rows.size()); }
-    // Data row n, 1-based as lines are; rows beyond the table read empty.
+    // The data rows the grid shows.
+    int dataRowCount() const { return m_gridRows - 1; }
+    // Data row n, 1-based as lines are; rows never written read empty.
     const LineFontRow& row(int n) const;
-    LineFontRow& row(int n); // grows the table when n is beyond it
+    LineFontRow& row(int n); // keeps room for row n; the grid is not changed
     QString cell(int n, int column) const { return row(n)[static_cast<std::size_t>(column)]; }
 
-    bool operator==(const LineFontTable&) const = default;
+    // Same grid and same cells in every row, written or not.
+    bool operator==(const LineFontTable& other) const;
 
     // Header texts of the grid's row 0.
     static const std::array<QString, 9>& headers();
 
 private:
     QVector<LineFontRow> m_rows;
+    int m_gridRows = 2;
 };
 
 // How the renderer reads a row's cells.

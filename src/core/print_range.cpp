@@ -63,9 +63,7 @@ QString MarginLimitLabel(const Limit& l) {
 
 QString SizeLimitLabel(const Limit& l) { return QStringLiteral("0-") + QString::number(l.upper); }
 
-bool ComputePrintRange(FormatRecord::HaniSection& hani, const PageFacts& facts, PanelSize panel,
-                       int windowDpi, PrintRangeState& state) {
-    // 1. Resolution and sheet facts, with their fallbacks.
+PageGeometry ResolvePageFacts(const PageFacts& facts, int windowDpi) {
     PageGeometry g = facts.page;
     if (g.PixY < 1) {
         g.PixX = windowDpi;
@@ -79,6 +77,13 @@ bool ComputePrintRange(FormatRecord::HaniSection& hani, const PageFacts& facts, 
         g.OffsetX = 0;
         g.OffsetY = 0;
     }
+    return g;
+}
+
+bool ComputePrintRange(FormatRecord::HaniSection& hani, const PageFacts& facts, PanelSize panel,
+                       int windowDpi, PrintRangeState& state) {
+    // 1. Resolution and sheet facts, with their fallbacks.
+    PageGeometry g = ResolvePageFacts(facts, windowDpi);
 
     // 2. Last pixel column and row of the printable area.
     int W = g.Width - 1;

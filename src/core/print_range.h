@@ -54,6 +54,12 @@ struct PrintRangeState {
     HaniLimits limits;  // of the last run, millimetres
 };
 
+// The page as the program uses it: a resolution below 1 falls back (PixX to
+// PixY, PixY with PixX to windowDpi), and a printer that cannot tell its
+// physical sheet is taken to print on all of it (the sheet is the printable
+// area, the offsets 0).
+PageGeometry ResolvePageFacts(const PageFacts& facts, int windowDpi);
+
 // One run: reads the page facts, turns the Hani settings into the range,
 // sizes the preview box for the panel, then refreshes the limits and clamps
 // the settings into them. windowDpi stands in for a printer that reports no

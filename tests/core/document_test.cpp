@@ -221,12 +221,22 @@ TEST(LineFontTable, RowsAndCells) {
     EXPECT_EQ(t.dataRowCount(), 1);
     EXPECT_TRUE(t.cell(5, kColFace).isEmpty()); // beyond the table reads empty
     t.row(3)[kColBold] = QStringLiteral("x");
+    EXPECT_EQ(t.dataRowCount(), 1); // writing a row does not grow the grid
+    t.setGridRowCount(4);
     EXPECT_EQ(t.dataRowCount(), 3);
     EXPECT_EQ(t.gridRowCount(), 4);
     t.setGridRowCount(2);
     EXPECT_EQ(t.dataRowCount(), 1);
     t.setGridRowCount(0);
     EXPECT_EQ(t.dataRowCount(), 0);
+    EXPECT_EQ(t.gridRowCount(), 1); // the header row stays
+    EXPECT_EQ(t.cell(3, kColBold), QStringLiteral("x")); // a hidden row keeps its cells
+
+    LineFontTable written;
+    written.row(5)[kColFace] = QString(); // written empty equals never written
+    EXPECT_EQ(written, LineFontTable{});
+    written.row(5)[kColFace] = QStringLiteral("F");
+    EXPECT_NE(written, LineFontTable{});
 
     LineFontRow row{};
     row[kColBold] = QStringLiteral("x"); // any text switches a style on

@@ -91,6 +91,11 @@ DocumentArgs TakeDocumentArgs(QStringList& args) {
             if (!FindFormatField(name))
                 throw UsageError{QStringLiteral("--set: unknown field %1").arg(name)};
             out.sets.push_back({name, kv.mid(eq + 1)});
+        } else if (!a.startsWith(QLatin1Char('-'))) {
+            if (!out.file.isEmpty())
+                throw UsageError{QStringLiteral("one file only, got %1 and %2").arg(out.file, a)};
+            out.file = a;
+            args.remove(i);
         } else {
             ++i;
         }
@@ -98,7 +103,7 @@ DocumentArgs TakeDocumentArgs(QStringList& args) {
     return out;
 }
 
-Session OpenSession(const DocumentArgs& args) {
+Session OpenSession(const DocumentArgs& args, ReadMode mode) {
     Session s;
     if (args.page) {
         auto fixed = std::make_unique<FixedPrinterSystem>(*args.page, QStringLiteral("--page"));
@@ -107,18 +112,23 @@ Session OpenSession(const DocumentArgs& args) {
     } else {
         s.printer = std::make_unique<BuiltinPrinterSystem>();
     }
-    s.panel = args.panel;
-    ResetDocument(s.doc, *s.printer, s.panel, kWindowDpi, s.range);
-    s.doc.lines = args.lines;
+    s.state = std::make_unique<AppState>(*s.printer);
+    AppState& state = *s.state;
+    state.panel = args.panel;
+    state.windowDpi = kWindowDpi;
+    ResetDocument(state.doc, *s.printer, state.panel, state.windowDpi, state.range);
+    if (!args.file.isEmpty())
+        s.readResult = ReadFormatFile(state, args.file, mode);
+    if (!args.lines.isEmpty() || args.file.isEmpty())
+        state.doc.lines = args.lines;
     for (const auto& [name, value] : args.sets) {
         const FieldInfo* field = FindFormatField(name);
-        if (!SetFormatField(s.doc.format, *field, value))
+        if (!SetFormatField(state.doc.format, *field, value))
             throw UsageError{QStringLiteral("--set: \"%1\" is not a value of %2").arg(value, name)};
     }
-    s.printer->setLandscape(s.doc.format.Printer.Orientation);
-    s.printer->setPaperSize(s.doc.format.Paper.Name);
-    s.centerSwitchedOff = ComputePrintRange(s.doc.format.Hani, s.printer->pageFacts(), s.panel,
-                                            kWindowDpi, s.range);
+    s.printer->setLandscape(state.doc.format.Printer.Orientation);
+    s.printer->setPaperSize(state.doc.format.Paper.Name);
+    s.centerSwitchedOff = state.computePrintRange();
     return s;
 }
 

@@ -34,14 +34,18 @@ int RunLayout(QStringList args) {
     const DocumentArgs docArgs = TakeDocumentArgs(args);
     if (!args.isEmpty())
         throw UsageError{QStringLiteral("layout: unknown argument %1").arg(args.first())};
-    Session s = OpenSession(docArgs);
-    const FormatRecord& fmt = s.doc.format;
-    const PageGeometry& page = s.range.page;
+    const Session s = OpenSession(docArgs);
+    if (!s.readResult)
+        throw RunError{QStringLiteral("cannot read %1").arg(docArgs.file)};
+    const Document& doc = s.state->doc;
+    const PrintRangeState& range = s.state->range;
+    const FormatRecord& fmt = doc.format;
+    const PageGeometry& page = range.page;
 
     const FontBackend& fonts = FontBackend::instance();
     MeasuringCanvas canvas(fonts);
     canvas.setFontResolution(page.PixY);
-    const PageLayout layout = LayOutPage(s.doc, s.range.range, canvas);
+    const PageLayout layout = LayOutPage(doc, range.range, canvas);
 
     QJsonArray lines;
     for (const LaidOutLine& l : layout.lines) {
@@ -62,19 +66,19 @@ int RunLayout(QStringList args) {
     // The reference labels of "ポイント指定", measured with the main font.
     canvas.setFontFace(fmt.Font.Name);
     canvas.setFontStyle(fmt.Font.Style);
-    LineLayout refLayout(canvas, s.range.range, static_cast<int>(s.doc.layoutLines().size()),
+    LineLayout refLayout(canvas, range.range, static_cast<int>(doc.layoutLines().size()),
                          fmt.Prop.BaiH);
     const int reference = ReferencePointSize(refLayout);
     const QString heightLabel = CharacterHeightLabel(canvas, fmt.pointSize(), page.PixY);
 
-    const HaniLimits& lim = s.range.limits;
-    const PrintRange& r = s.range.range;
+    const HaniLimits& lim = range.limits;
+    const PrintRange& r = range.range;
     const QJsonObject out{
         {"page", pageJson(page)},
         {"range", QJsonObject{{"Px", r.Px}, {"Py", r.Py}, {"Px2", r.Px2}, {"Py2", r.Py2}}},
-        {"preview", QJsonObject{{"Rb", s.range.Rb},
-                                {"width", s.range.boxWidth},
-                                {"height", s.range.boxHeight}}},
+        {"preview", QJsonObject{{"Rb", range.Rb},
+                                {"width", range.boxWidth},
+                                {"height", range.boxHeight}}},
         {"slots", QJsonObject{{"q", layout.slots.q}, {"f", layout.slots.f}, {"g", layout.slots.g}}},
         {"extent", QJsonObject{{"MinLeft", layout.extent.MinLeft},
                                {"MaxRight", layout.extent.MaxRight},

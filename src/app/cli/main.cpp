@@ -1,6 +1,8 @@
 // zenpa-cli: the program's jobs without a window.
 
 #include "cli_error.h"
+#include "convert_command.h"
+#include "dump_command.h"
 #include "layout_command.h"
 #include "render_command.h"
 
@@ -14,10 +16,16 @@
 namespace {
 
 const char kUsage[] =
-    "usage: zenpa-cli layout [--page pix=XxY,area=WxH[,sheet=WxH][,offset=XxY]]\n"
-    "                        [--panel WxH] [--line TEXT]... [--text-file FILE]\n"
-    "                        [--set Section.Key=VALUE]...\n"
-    "       zenpa-cli render [the options of layout] --target preview|page -o FILE.png\n";
+    "usage: zenpa-cli layout [FILE.zps] [DOCUMENT OPTIONS]\n"
+    "       zenpa-cli dump FILE.zps [--mode startup|open|format] [DOCUMENT OPTIONS]\n"
+    "       zenpa-cli render [FILE.zps] [DOCUMENT OPTIONS] --target preview|page -o FILE.png\n"
+    "       zenpa-cli convert IN.zps -o OUT.zps [DOCUMENT OPTIONS]\n"
+    "document options:\n"
+    "  --page pix=XxY,area=WxH[,sheet=WxH][,offset=XxY]   a virtual printer page\n"
+    "  --panel WxH            the panel that holds the preview\n"
+    "  --line TEXT            a line (repeatable); lines replace the file's text\n"
+    "  --text-file FILE       lines from a UTF-8 text file\n"
+    "  --set Section.Key=VALUE   a setting, applied after the file\n";
 
 void printError(const QString& message) {
     const QByteArray m = ("zenpa-cli: " + message + "\n").toUtf8();
@@ -51,9 +59,16 @@ int main(int argc, char** argv) {
             return zenpa::cli::RunLayout(args);
         if (command == QLatin1String("render"))
             return zenpa::cli::RunRender(args);
+        if (command == QLatin1String("dump"))
+            return zenpa::cli::RunDump(args);
+        if (command == QLatin1String("convert"))
+            return zenpa::cli::RunConvert(args);
         throw zenpa::cli::UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const zenpa::cli::UsageError& e) {
         printError(e.message);
         return 2;
+    } catch (const zenpa::cli::RunError& e) {
+        printError(e.message);
+        return 1;
     }
 }

@@ -28,9 +28,10 @@ QString takeOption(QStringList& args, const QString& name) {
 } // namespace
 
 int RunRender(QStringList args) {
-    const DocumentArgs docArgs = TakeDocumentArgs(args);
+    // The command's own options first: their values are no document file.
     const QString target = takeOption(args, QStringLiteral("--target"));
     const QString out = takeOption(args, QStringLiteral("-o"));
+    const DocumentArgs docArgs = TakeDocumentArgs(args);
     if (!args.isEmpty())
         throw UsageError{QStringLiteral("render: unknown argument %1").arg(args.first())};
     if (target != QLatin1String("preview") && target != QLatin1String("page"))
@@ -39,10 +40,7 @@ int RunRender(QStringList args) {
         throw UsageError{QStringLiteral("render: -o FILE.png is required")};
 
     Session s = OpenSession(docArgs);
-    AppState state(*s.printer);
-    state.doc = s.doc;
-    state.range = s.range;
-    state.panel = s.panel;
+    AppState& state = *s.state;
     const FontBackend& fonts = FontBackend::instance();
     state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
 
