@@ -1,0 +1,284 @@
+#include "vertical_text.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
+#include <QTransform>
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+
+namespace zenpa {
+
+namespace {
+
+// Lines shaped and kept; a preview shows a handful, the layout measures each
+// at a few sizes, all from one shaping.
+constexpr int kCachedLines = 2048;
+// Fonts at one size each; the preview's sizes change with every edit.
+constexpr qsizetype kCachedRawFonts = 256;
+constexpr qsizetype kCachedFallbacks = 4096;
+
+// What a face decides a line's shaping by: the family and the style, not the
+// size.
+QString faceKey(const QFont& font) {
+    return font.family() + QLatin1Char('/') + QString::number(font.weight()) + QLatin1Char('/') +
+           QString::number(static_cast<int>(font.style()));
+}
+
+QFont withFamily(const QFont& font, const QString& family) {
+    if (family == font.family())
+        return font;
+    QFont f = font;
+    f.setFamilies({family});
+    return f;
+}
+
+// The plain face without its lines: runs are drawn separately, the underline
+// and the strikeout once along the whole line.
+QFont withoutLines(const QFont& font) {
+    QFont f = font;
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    return f;
+}
+
+double emPixels(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+// Vertical Japanese keeps ideographs, kana and most symbols upright (U) and
+// uses vertical forms for some punctuation (Tu, Tr); Latin letters, digits and
+// the like lie on their side (R), which is how they are drawn here unturned.
+int verticalOrientation(char32_t c) {
+    return u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_VERTICAL_ORIENTATION);
+}
+
+// Whether the face has every visible character of the cluster; variation
+// selectors and joiners need no glyph of their own.
+bool hasCluster(const HbFace& face, const QString& cluster) {
+    for (char32_t c : cluster.toUcs4())
+        if (!u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_DEFAULT_IGNORABLE_CODE_POINT) &&
+            !face.hasCharacter(c))
+            return false;
+    return true;
+}
+
+// The frame of a turned run: its x axis runs up the page, its y axis along the
+// line, its origin on the cell's middle line where the run starts.
+QTransform turnedFrame(double x, double middle) {
+    QTransform t;
+    t.translate(x, middle);
+    t.rotate(-90);
+    return t;
+}
+
+QVector<QPointF> scaled(const QVector<QPointF>& points, double k) {
+    QVector<QPointF> out;
+    out.reserve(points.size());
+    for (const QPointF& p : points)
+        out.push_back(p * k);
+    return out;
+}
+
+// The underline and the strikeout of a line of the given width, as the plain
+// face places them along its baseline.
+QVector<QRectF> lineDecorations(const QFont& font, const CellBox& cell, double width) {
+    QVector<QRectF> rects;
+    const QFontMetricsF fm(font);
+    const double baseline = cell.topLeft.y() + cell.ascent;
+    const double thickness = std::max(1.0, fm.lineWidth());
+    if (font.underline())
+        rects.push_back(QRectF(cell.topLeft.x(), baseline + fm.underlinePos(), width, thickness));
+    if (font.strikeOut())
+        rects.push_back(QRectF(cell.topLeft.x(), baseline - fm.strikeOutPos(), width, thickness));
+    return rects;
+}
+
+} // namespace
+
+VerticalText::VerticalText() : m_lines(kCachedLines) {}
+
+VerticalText::~VerticalText() = default;
+
+QRawFont VerticalText::rawFont(const QFont& font) {
+    const QString key = font.key();
+    auto it = m_rawFonts.constFind(key);
+    if (it != m_rawFonts.constEnd())
+        return *it;
+    if (m_rawFonts.size() >= kCachedRawFonts)
+        m_rawFonts.clear();
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
+    m_rawFonts.insert(key, raw);
+    return raw;
+}
+
+std::shared_ptr<HbFace> VerticalText::faceOf(const QFont& font) {
+    const QRawFont raw = rawFont(font);
+    // Synthetic bold and italic draw from the same file as the plain style.
+    const QString key = raw.familyName() + QLatin1Char('/') + raw.styleName();
+    auto it = m_faces.constFind(key);
+    if (it != m_faces.constEnd())
+        return *it;
+    auto face = std::make_shared<HbFace>(raw);
+    m_faces.insert(key, face);
+    return face;
+}
+
+QString VerticalText::fallbackFamily(const QFont& font, const QString& cluster) {
+    const QString key = faceKey(font) + QLatin1Char('\n') + cluster;
+    auto it = m_fallbacks.constFind(key);
+    if (it != m_fallbacks.constEnd())
+        return *it;
+    // The face Qt itself falls back to for the plain face.
+    QString family;
+    QTextLayout layout(cluster, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (!runs.isEmpty() && runs.first().rawFont().familyName() != font.family())
+        family = runs.first().rawFont().familyName();
+    if (m_fallbacks.size() >= kCachedFallbacks)
+        m_fallbacks.clear();
+    m_fallbacks.insert(key, family);
+    return family;
+}
+
+const VerticalText::Line& VerticalText::shaped(const QFont& font, const QString& text) {
+    const QString key = faceKey(font) + QLatin1Char('\n') + text;
+    if (const Line* cached = m_lines.object(key))
+        return *cached;
+
+    auto line = std::make_unique<Line>();
+    const std::shared_ptr<HbFace> own = faceOf(font);
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype end = clusters.toNextBoundary(); end > 0; end = clusters.toNextBoundary()) {
+        const QString cluster = text.mid(start, end - start);
+        start = end;
+        const char32_t first = cluster.toUcs4().value(0);
+        const int orientation = verticalOrientation(first);
+        bool turned = orientation != U_VO_ROTATED;
+        QString family = font.family();
+        std::shared_ptr<HbFace> face = own;
+        if (turned && !hasCluster(*own, cluster)) {
+            const QString other = fallbackFamily(font, cluster);
+            if (!other.isEmpty()) {
+                family = other;
+                face = faceOf(withFamily(font, other));
+            }
+        }
+        // Without a vertical form such punctuation reads right when it lies on
+        // its side, as it does unturned (a colon would stand as ":" turned).
+        if (orientation == U_VO_TRANSFORMED_ROTATED && !face->hasVerticalForm(first))
+            turned = false;
+        if (!face->usable())
+            turned = false;
+
+        Run* last = line->runs.isEmpty() ? nullptr : &line->runs.last();
+        if (last && last->turned == turned && (!turned || last->family == family)) {
+            last->text += cluster;
+            continue;
+        }
+        Run run;
+        run.turned = turned;
+        run.text = cluster;
+        if (turned) {
+            run.family = family;
+            run.face = face;
+        }
+        line->runs.push_back(run);
+    }
+    for (Run& run : line->runs)
+        if (run.turned)
+            run.glyphs = run.face->shapeVertical(run.text);
+
+    const Line* out = line.get();
+    m_lines.insert(key, line.release());
+    return *out;
+}
+
+VerticalText::Placement VerticalText::place(const QFont& font, const QString& text) {
+    Placement out;
+    const Line& line = shaped(font, text);
+    const double em = emPixels(font);
+    const QFontMetricsF fm(font);
+    for (const Run& run : line.runs) {
+        PlacedRun placed;
+        placed.run = &run;
+        placed.x = out.width;
+        if (run.turned) {
+            placed.scale = em / run.face->unitsPerEm();
+            out.width += run.glyphs.advance * placed.scale;
+        } else {
+            out.width += fm.horizontalAdvance(run.text);
+        }
+        out.runs.push_back(placed);
+    }
+    return out;
+}
+
+double VerticalText::advance(const QFont& font, const QString& text) {
+    return place(withoutLines(font), text).width;
+}
+
+void VerticalText::draw(QPainter& painter, const QFont& font, const CellBox& cell,
+                        const QString& text) {
+    const QFont bare = withoutLines(font);
+    const Placement placed = place(bare, text);
+    const double baseline = cell.topLeft.y() + cell.ascent;
+    const double middle = cell.topLeft.y() + cell.height / 2.0;
+    painter.save();
+    painter.setFont(bare);
+    for (const PlacedRun& p : placed.runs) {
+        const double x = cell.topLeft.x() + p.x;
+        if (!p.run->turned) {
+            painter.drawText(QPointF(x, baseline), p.run->text);
+            continue;
+        }
+        QGlyphRun glyphs;
+        glyphs.setRawFont(rawFont(withFamily(bare, p.run->family)));
+        glyphs.setGlyphIndexes(p.run->glyphs.glyphs);
+        glyphs.setPositions(scaled(p.run->glyphs.positions, p.scale));
+        painter.save();
+        painter.setTransform(turnedFrame(x, middle), true);
+        painter.drawGlyphRun(QPointF(), glyphs);
+        painter.restore();
+    }
+    for (const QRectF& r : lineDecorations(font, cell, placed.width))
+        painter.fillRect(r, painter.pen().color());
+    painter.restore();
+}
+
+QPainterPath VerticalText::path(const QFont& font, const CellBox& cell, const QString& text) {
+    const QFont bare = withoutLines(font);
+    const Placement placed = place(bare, text);
+    const double baseline = cell.topLeft.y() + cell.ascent;
+    const double middle = cell.topLeft.y() + cell.height / 2.0;
+    QPainterPath out;
+    for (const PlacedRun& p : placed.runs) {
+        const double x = cell.topLeft.x() + p.x;
+        if (!p.run->turned) {
+            out.addText(QPointF(x, baseline), bare, p.run->text);
+            continue;
+        }
+        const QRawFont raw = rawFont(withFamily(bare, p.run->family));
+        const QTransform frame = turnedFrame(x, middle);
+        const VerticalGlyphs& g = p.run->glyphs;
+        for (qsizetype i = 0; i < g.glyphs.size(); ++i)
+            out.addPath(
+                frame.map(raw.pathForGlyph(g.glyphs[i]).translated(g.positions[i] * p.scale)));
+    }
+    for (const QRectF& r : lineDecorations(font, cell, placed.width))
+        out.addRect(r);
+    return out;
+}
+
+} // namespace zenpa
