@@ -265,7 +265,7 @@ void FontBackend::drawText(QPainter& painter, const FontSpec& spec, QPointF topL
     painter.setBrush(Qt::NoBrush);
     // The cell's top edge is at y; the baseline lies the integer ascent below.
     if (isVerticalFace(spec.face))
-        m_vertical->draw(painter, f, CellBox{topLeft, m.ascent, m.height()}, text);
+        m_vertical->draw(painter, f, CellBox{topLeft, m.ascent, m.height()}, text, antialiased);
     else
         painter.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent), text);
     painter.restore();

@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTransform>
@@ -22,7 +23,7 @@ namespace {
 // at a few sizes, all from one shaping.
 constexpr int kCachedLines = 2048;
 // Fonts at one size each; the preview's sizes change with every edit.
-constexpr qsizetype kCachedRawFonts = 256;
+constexpr qsizetype kCachedSizedFonts = 256;
 constexpr qsizetype kCachedFallbacks = 4096;
 
 // What a face decides a line's shaping by: the family and the style, not the
@@ -79,26 +80,16 @@ QTransform turnedFrame(double x, double middle) {
     return t;
 }
 
-QVector<QPointF> scaled(const QVector<QPointF>& points, double k) {
-    QVector<QPointF> out;
-    out.reserve(points.size());
-    for (const QPointF& p : points)
-        out.push_back(p * k);
-    return out;
-}
-
 // The underline and the strikeout of a line of the given width, as the plain
-// face places them along its baseline.
-QVector<QRectF> lineDecorations(const QFont& font, const CellBox& cell, double width) {
-    QVector<QRectF> rects;
+// face places them along its baseline, on whole pixels.
+void addLineDecorations(QPainterPath& path, const QFont& font, const CellBox& cell, double width) {
     const QFontMetricsF fm(font);
     const double baseline = cell.topLeft.y() + cell.ascent;
-    const double thickness = std::max(1.0, fm.lineWidth());
+    const double thickness = std::max(1.0, std::round(fm.lineWidth()));
     if (font.underline())
-        rects.push_back(QRectF(cell.topLeft.x(), baseline + fm.underlinePos(), width, thickness));
+        path.addRect(cell.topLeft.x(), std::round(baseline + fm.underlinePos()), width, thickness);
     if (font.strikeOut())
-        rects.push_back(QRectF(cell.topLeft.x(), baseline - fm.strikeOutPos(), width, thickness));
-    return rects;
+        path.addRect(cell.topLeft.x(), std::round(baseline - fm.strikeOutPos()), width, thickness);
 }
 
 } // namespace
@@ -107,20 +98,30 @@ VerticalText::VerticalText() : m_lines(kCachedLines) {}
 
 VerticalText::~VerticalText() = default;
 
-QRawFont VerticalText::rawFont(const QFont& font) {
+const QPainterPath& VerticalText::SizedFont::outline(quint32 glyph) {
+    auto it = outlines.constFind(glyph);
+    if (it == outlines.constEnd())
+        it = outlines.insert(glyph, raw.pathForGlyph(glyph));
+    return *it;
+}
+
+std::shared_ptr<VerticalText::SizedFont> VerticalText::sizedFont(const QFont& font) {
     const QString key = font.key();
-    auto it = m_rawFonts.constFind(key);
-    if (it != m_rawFonts.constEnd())
+    auto it = m_sizedFonts.constFind(key);
+    if (it != m_sizedFonts.constEnd())
         return *it;
-    if (m_rawFonts.size() >= kCachedRawFonts)
-        m_rawFonts.clear();
-    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
-    m_rawFonts.insert(key, raw);
-    return raw;
+    if (m_sizedFonts.size() >= kCachedSizedFonts)
+        m_sizedFonts.clear();
+    auto sized = std::make_shared<SizedFont>();
+    // Any writing system: a Japanese request would swap a fallback face for a
+    // Japanese one.
+    sized->raw = QRawFont::fromFont(font, QFontDatabase::Any);
+    m_sizedFonts.insert(key, sized);
+    return sized;
 }
 
 std::shared_ptr<HbFace> VerticalText::faceOf(const QFont& font) {
-    const QRawFont raw = rawFont(font);
+    const QRawFont& raw = sizedFont(font)->raw;
     // Synthetic bold and italic draw from the same file as the plain style.
     const QString key = raw.familyName() + QLatin1Char('/') + raw.styleName();
     auto it = m_faces.constFind(key);
@@ -229,55 +230,49 @@ double VerticalText::advance(const QFont& font, const QString& text) {
     return place(withoutLines(font), text).width;
 }
 
+QPainterPath VerticalText::turnedOutline(const QFont& font, const CellBox& cell,
+                                         const Placement& placed) {
+    const QFont bare = withoutLines(font);
+    const double middle = cell.topLeft.y() + cell.height / 2.0;
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill); // as the glyph outlines are meant
+    for (const PlacedRun& p : placed.runs) {
+        if (!p.run->turned)
+            continue;
+        const std::shared_ptr<SizedFont> sized = sizedFont(withFamily(bare, p.run->family));
+        const QTransform frame = turnedFrame(cell.topLeft.x() + p.x, middle);
+        const VerticalGlyphs& g = p.run->glyphs;
+        for (qsizetype i = 0; i < g.glyphs.size(); ++i)
+            out.addPath(
+                frame.map(sized->outline(g.glyphs[i]).translated(g.positions[i] * p.scale)));
+    }
+    addLineDecorations(out, font, cell, placed.width);
+    return out;
+}
+
 void VerticalText::draw(QPainter& painter, const QFont& font, const CellBox& cell,
-                        const QString& text) {
+                        const QString& text, bool antialiased) {
     const QFont bare = withoutLines(font);
     const Placement placed = place(bare, text);
-    const double baseline = cell.topLeft.y() + cell.ascent;
-    const double middle = cell.topLeft.y() + cell.height / 2.0;
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+    painter.fillPath(turnedOutline(font, cell, placed), painter.pen().color());
     painter.setFont(bare);
-    for (const PlacedRun& p : placed.runs) {
-        const double x = cell.topLeft.x() + p.x;
-        if (!p.run->turned) {
-            painter.drawText(QPointF(x, baseline), p.run->text);
-            continue;
-        }
-        QGlyphRun glyphs;
-        glyphs.setRawFont(rawFont(withFamily(bare, p.run->family)));
-        glyphs.setGlyphIndexes(p.run->glyphs.glyphs);
-        glyphs.setPositions(scaled(p.run->glyphs.positions, p.scale));
-        painter.save();
-        painter.setTransform(turnedFrame(x, middle), true);
-        painter.drawGlyphRun(QPointF(), glyphs);
-        painter.restore();
-    }
-    for (const QRectF& r : lineDecorations(font, cell, placed.width))
-        painter.fillRect(r, painter.pen().color());
+    const double baseline = cell.topLeft.y() + cell.ascent;
+    for (const PlacedRun& p : placed.runs)
+        if (!p.run->turned)
+            painter.drawText(QPointF(cell.topLeft.x() + p.x, baseline), p.run->text);
     painter.restore();
 }
 
 QPainterPath VerticalText::path(const QFont& font, const CellBox& cell, const QString& text) {
     const QFont bare = withoutLines(font);
     const Placement placed = place(bare, text);
+    QPainterPath out = turnedOutline(font, cell, placed);
     const double baseline = cell.topLeft.y() + cell.ascent;
-    const double middle = cell.topLeft.y() + cell.height / 2.0;
-    QPainterPath out;
-    for (const PlacedRun& p : placed.runs) {
-        const double x = cell.topLeft.x() + p.x;
-        if (!p.run->turned) {
-            out.addText(QPointF(x, baseline), bare, p.run->text);
-            continue;
-        }
-        const QRawFont raw = rawFont(withFamily(bare, p.run->family));
-        const QTransform frame = turnedFrame(x, middle);
-        const VerticalGlyphs& g = p.run->glyphs;
-        for (qsizetype i = 0; i < g.glyphs.size(); ++i)
-            out.addPath(
-                frame.map(raw.pathForGlyph(g.glyphs[i]).translated(g.positions[i] * p.scale)));
-    }
-    for (const QRectF& r : lineDecorations(font, cell, placed.width))
-        out.addRect(r);
+    for (const PlacedRun& p : placed.runs)
+        if (!p.run->turned)
+            out.addText(QPointF(cell.topLeft.x() + p.x, baseline), bare, p.run->text);
     return out;
 }
 

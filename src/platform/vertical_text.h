@@ -13,6 +13,7 @@
 #include <QCache>
 #include <QFont>
 #include <QHash>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRawFont>
 #include <QString>
@@ -21,7 +22,6 @@
 #include <memory>
 
 class QPainter;
-class QPainterPath;
 
 namespace zenpa {
 
@@ -44,8 +44,11 @@ public:
     // font is the plain face at its pixel size.
     double advance(const QFont& font, const QString& text);
     // Draws the text in the painter's pen colour, underline and strikeout
-    // along the baseline.
-    void draw(QPainter& painter, const QFont& font, const CellBox& cell, const QString& text);
+    // along the baseline. The turned glyphs are filled outlines: synthetic
+    // bold and italic then shape them in their own upright frame at every
+    // size and on every device, and the drawing is exactly the outline.
+    void draw(QPainter& painter, const QFont& font, const CellBox& cell, const QString& text,
+              bool antialiased);
     // The outline that draw() fills.
     QPainterPath path(const QFont& font, const CellBox& cell, const QString& text);
 
@@ -74,16 +77,27 @@ private:
         double width = 0;
     };
 
+    // A font at one size with the outlines of its glyphs, kept because the
+    // preview draws the same glyphs at the same size again and again.
+    struct SizedFont {
+        QRawFont raw;
+        QHash<quint32, QPainterPath> outlines;
+        const QPainterPath& outline(quint32 glyph);
+    };
+
     Placement place(const QFont& font, const QString& text);
     const Line& shaped(const QFont& font, const QString& text);
+    // The turned runs and the underline and strikeout: all of the line but
+    // its unturned runs.
+    QPainterPath turnedOutline(const QFont& font, const CellBox& cell, const Placement& placed);
     std::shared_ptr<HbFace> faceOf(const QFont& font);
-    QRawFont rawFont(const QFont& font);
+    std::shared_ptr<SizedFont> sizedFont(const QFont& font);
     QString fallbackFamily(const QFont& font, const QString& cluster);
 
     QCache<QString, Line> m_lines;
-    QHash<QString, std::shared_ptr<HbFace>> m_faces; // per font file
-    QHash<QString, QRawFont> m_rawFonts;             // per font and size
-    QHash<QString, QString> m_fallbacks;             // per face and character
+    QHash<QString, std::shared_ptr<HbFace>> m_faces;         // per font file
+    QHash<QString, std::shared_ptr<SizedFont>> m_sizedFonts; // per font and size
+    QHash<QString, QString> m_fallbacks;                     // per face and character
 };
 
 } // namespace zenpa
