@@ -10,6 +10,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTransform>
+#include <QtEndian>
 
 #include <unicode/uchar.h>
 
@@ -116,6 +117,12 @@ std::shared_ptr<VerticalText::SizedFont> VerticalText::sizedFont(const QFont& fo
     // Any writing system: a Japanese request would swap a fallback face for a
     // Japanese one.
     sized->raw = QRawFont::fromFont(font, QFontDatabase::Any);
+    // Bold or italic that the face's file does not have: Qt thickens or slants
+    // the glyphs itself.
+    const QByteArray head = sized->raw.fontTable("head");
+    const int macStyle = head.size() >= 46 ? qFromBigEndian<quint16>(head.constData() + 44) : 0;
+    sized->synthetic = (font.weight() > QFont::Medium && !(macStyle & 1)) ||
+                       (font.style() != QFont::StyleNormal && !(macStyle & 2));
     m_sizedFonts.insert(key, sized);
     return sized;
 }
@@ -230,49 +237,70 @@ double VerticalText::advance(const QFont& font, const QString& text) {
     return place(withoutLines(font), text).width;
 }
 
-QPainterPath VerticalText::turnedOutline(const QFont& font, const CellBox& cell,
-                                         const Placement& placed) {
-    const QFont bare = withoutLines(font);
-    const double middle = cell.topLeft.y() + cell.height / 2.0;
-    QPainterPath out;
-    out.setFillRule(Qt::WindingFill); // as the glyph outlines are meant
-    for (const PlacedRun& p : placed.runs) {
-        if (!p.run->turned)
-            continue;
-        const std::shared_ptr<SizedFont> sized = sizedFont(withFamily(bare, p.run->family));
-        const QTransform frame = turnedFrame(cell.topLeft.x() + p.x, middle);
-        const VerticalGlyphs& g = p.run->glyphs;
-        for (qsizetype i = 0; i < g.glyphs.size(); ++i)
-            out.addPath(
-                frame.map(sized->outline(g.glyphs[i]).translated(g.positions[i] * p.scale)));
-    }
-    addLineDecorations(out, font, cell, placed.width);
-    return out;
+void VerticalText::SizedFont::addOutlines(QPainterPath& out, const VerticalGlyphs& g, double scale,
+                                          const QTransform& frame) {
+    for (qsizetype i = 0; i < g.glyphs.size(); ++i)
+        out.addPath(frame.map(outline(g.glyphs[i]).translated(g.positions[i] * scale)));
 }
 
 void VerticalText::draw(QPainter& painter, const QFont& font, const CellBox& cell,
                         const QString& text, bool antialiased) {
     const QFont bare = withoutLines(font);
     const Placement placed = place(bare, text);
+    const double baseline = cell.topLeft.y() + cell.ascent;
+    const double middle = cell.topLeft.y() + cell.height / 2.0;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
-    painter.fillPath(turnedOutline(font, cell, placed), painter.pen().color());
     painter.setFont(bare);
-    const double baseline = cell.topLeft.y() + cell.ascent;
-    for (const PlacedRun& p : placed.runs)
-        if (!p.run->turned)
-            painter.drawText(QPointF(cell.topLeft.x() + p.x, baseline), p.run->text);
+    QPainterPath filled;
+    filled.setFillRule(Qt::WindingFill); // as glyph outlines are meant
+    for (const PlacedRun& p : placed.runs) {
+        const double x = cell.topLeft.x() + p.x;
+        if (!p.run->turned) {
+            painter.drawText(QPointF(x, baseline), p.run->text);
+            continue;
+        }
+        const std::shared_ptr<SizedFont> sized = sizedFont(withFamily(bare, p.run->family));
+        const QTransform frame = turnedFrame(x, middle);
+        // Qt would slant or thicken the turned glyph images across the line.
+        if (sized->synthetic) {
+            sized->addOutlines(filled, p.run->glyphs, p.scale, frame);
+            continue;
+        }
+        QGlyphRun glyphs;
+        glyphs.setRawFont(sized->raw);
+        glyphs.setGlyphIndexes(p.run->glyphs.glyphs);
+        QVector<QPointF> positions;
+        positions.reserve(p.run->glyphs.positions.size());
+        for (const QPointF& at : p.run->glyphs.positions)
+            positions.push_back(at * p.scale);
+        glyphs.setPositions(positions);
+        painter.save();
+        painter.setTransform(frame, true);
+        painter.drawGlyphRun(QPointF(), glyphs);
+        painter.restore();
+    }
+    addLineDecorations(filled, font, cell, placed.width);
+    painter.fillPath(filled, painter.pen().color());
     painter.restore();
 }
 
 QPainterPath VerticalText::path(const QFont& font, const CellBox& cell, const QString& text) {
     const QFont bare = withoutLines(font);
     const Placement placed = place(bare, text);
-    QPainterPath out = turnedOutline(font, cell, placed);
     const double baseline = cell.topLeft.y() + cell.ascent;
-    for (const PlacedRun& p : placed.runs)
-        if (!p.run->turned)
-            out.addText(QPointF(cell.topLeft.x() + p.x, baseline), bare, p.run->text);
+    const double middle = cell.topLeft.y() + cell.height / 2.0;
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    for (const PlacedRun& p : placed.runs) {
+        const double x = cell.topLeft.x() + p.x;
+        if (p.run->turned)
+            sizedFont(withFamily(bare, p.run->family))
+                ->addOutlines(out, p.run->glyphs, p.scale, turnedFrame(x, middle));
+        else
+            out.addText(QPointF(x, baseline), bare, p.run->text);
+    }
+    addLineDecorations(out, font, cell, placed.width);
     return out;
 }
 

@@ -17,6 +17,7 @@
 #include <QPointF>
 #include <QRawFont>
 #include <QString>
+#include <QTransform>
 #include <QVector>
 
 #include <memory>
@@ -44,9 +45,9 @@ public:
     // font is the plain face at its pixel size.
     double advance(const QFont& font, const QString& text);
     // Draws the text in the painter's pen colour, underline and strikeout
-    // along the baseline. The turned glyphs are filled outlines: synthetic
-    // bold and italic then shape them in their own upright frame at every
-    // size and on every device, and the drawing is exactly the outline.
+    // along the baseline. Turned glyphs in a synthetic bold or italic are
+    // filled outlines, so that they thicken and slant in their own upright
+    // frame at every size and on every device.
     void draw(QPainter& painter, const QFont& font, const CellBox& cell, const QString& text,
               bool antialiased);
     // The outline that draw() fills.
@@ -81,15 +82,16 @@ private:
     // preview draws the same glyphs at the same size again and again.
     struct SizedFont {
         QRawFont raw;
+        bool synthetic = false; // bold or italic made by Qt, not by the face's file
         QHash<quint32, QPainterPath> outlines;
         const QPainterPath& outline(quint32 glyph);
+        // Adds a turned run's glyph outlines placed by the run's frame.
+        void addOutlines(QPainterPath& out, const VerticalGlyphs& g, double scale,
+                         const QTransform& frame);
     };
 
     Placement place(const QFont& font, const QString& text);
     const Line& shaped(const QFont& font, const QString& text);
-    // The turned runs and the underline and strikeout: all of the line but
-    // its unturned runs.
-    QPainterPath turnedOutline(const QFont& font, const CellBox& cell, const Placement& placed);
     std::shared_ptr<HbFace> faceOf(const QFont& font);
     std::shared_ptr<SizedFont> sizedFont(const QFont& font);
     QString fallbackFamily(const QFont& font, const QString& cluster);
