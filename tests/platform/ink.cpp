@@ -73,6 +73,22 @@ QPointF InkCentroid(const QImage& image, QRect area) {
     return total > 0 ? QPointF(sx / total, sy / total) : QPointF();
 }
 
+double StrayShare(const QImage& a, const QImage& b) {
+    long inked = 0, stray = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (InkAt(a, x, y) < kHalfInk)
+                continue;
+            ++inked;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = b.valid(x + dx, y + dy) && InkAt(b, x + dx, y + dy) >= kHalfInk;
+            stray += !near;
+        }
+    return inked > 0 ? static_cast<double>(stray) / inked : 1.0;
+}
+
 QImage TurnedClockwise(const QImage& image) {
     return image.transformed(QTransform().rotate(90));
 }

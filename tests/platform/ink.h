@@ -19,6 +19,10 @@ QRect InkBox(const QImage& image, QRect area = {});
 // The ink-weighted centre of the area.
 QPointF InkCentroid(const QImage& image, QRect area);
 
+// The share of a's inked pixels that have no inked pixel of b within one
+// pixel: two renderings of the same shapes differ at the edges, not more.
+double StrayShare(const QImage& a, const QImage& b);
+
 // The image turned a quarter clockwise, as a landscape sign is hung upright:
 // the pixel (x, y) moves to (height - 1 - y, x).
 QImage TurnedClockwise(const QImage& image);

@@ -18,6 +18,7 @@ namespace {
 using test::BestTurn;
 using test::InkAt;
 using test::InkBox;
+using test::StrayShare;
 
 constexpr int kEm = 60;
 const QPoint kAt(20, 20); // where the cell's top-left corner is drawn
@@ -64,24 +65,6 @@ QVector<int> fullRows(const QImage& image, int width) {
             rows.push_back(y);
     }
     return rows;
-}
-
-// The share of a's inked pixels that have no inked pixel of b within one
-// pixel: outlines and glyph images differ at the edges, not more.
-double strayShare(const QImage& a, const QImage& b) {
-    long inked = 0, stray = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            if (InkAt(a, x, y) < 128)
-                continue;
-            ++inked;
-            bool near = false;
-            for (int dy = -1; dy <= 1 && !near; ++dy)
-                for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = b.valid(x + dx, y + dy) && InkAt(b, x + dx, y + dy) >= 128;
-            stray += !near;
-        }
-    return inked > 0 ? static_cast<double>(stray) / inked : 1.0;
 }
 
 TEST(VerticalFaces, EveryJapaneseFaceIsListedAgainWithAnAtAfterThePlainFaces) {
@@ -194,8 +177,8 @@ TEST(VerticalFaces, OutlineMatchesTheDrawing) {
             QPainter painter(&filled);
             painter.fillPath(fonts.textPath(spec, kAt, text), Qt::black);
         }
-        EXPECT_LT(strayShare(ink, filled), 0.01) << c.text << ": ink outside the outline";
-        EXPECT_LT(strayShare(filled, ink), 0.01) << c.text << ": outline without ink";
+        EXPECT_LT(StrayShare(ink, filled), 0.01) << c.text << ": ink outside the outline";
+        EXPECT_LT(StrayShare(filled, ink), 0.01) << c.text << ": outline without ink";
     }
     // Blanks have no outline, so a clip to them is refused.
     EXPECT_TRUE(
