@@ -9,7 +9,6 @@
 #include "platform/page_images.h"
 #include "platform/painter_canvas.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -110,12 +109,3 @@ void PreviewRedraw(benchmark::State& state) {
 BENCHMARK(PreviewRedraw)->ArgNames({"at"})->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

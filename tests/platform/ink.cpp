@@ -42,6 +42,15 @@ long difference(const QImage& a, const QImage& b) {
 
 } // namespace
 
+FontSpec EmSpec(const QString& face, int pixels, int style) {
+    FontSpec spec;
+    spec.face = face;
+    spec.unit = FontSizeUnit::EmPixels;
+    spec.size = pixels;
+    spec.style = style;
+    return spec;
+}
+
 int InkAt(const QImage& image, int x, int y) {
     return 255 - qGray(image.pixel(x, y));
 }

@@ -1,13 +1,18 @@
 #pragma once
 
-// Reading rendered text back from images: where the ink is, and which way a
+// Text drawn into images and read back: where the ink is, and which way a
 // glyph faces compared with a reference drawing of it.
+
+#include "core/canvas.h"
 
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 
 namespace zenpa::test {
+
+// A font of the given em height in pixels.
+FontSpec EmSpec(const QString& face, int pixels, int style = 0);
 
 // Ink of a pixel of dark text on white: 0 (paper) to 255 (black).
 int InkAt(const QImage& image, int x, int y);

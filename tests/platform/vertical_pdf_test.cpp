@@ -16,6 +16,7 @@
 namespace zenpa {
 namespace {
 
+using test::EmSpec;
 using test::InkBox;
 using test::StrayShare;
 
@@ -24,11 +25,7 @@ constexpr int kDpi = 150;
 // Two lines: the plain turned path and the outlined one of synthetic styles.
 void drawSign(QPainter& painter) {
     PainterCanvas canvas(painter, FontBackend::instance());
-    FontSpec spec;
-    spec.face = QStringLiteral("@ＭＳ ゴシック");
-    spec.unit = FontSizeUnit::EmPixels;
-    spec.size = 40;
-    canvas.setFont(spec);
+    canvas.setFont(EmSpec(QStringLiteral("@ＭＳ ゴシック"), 40));
     canvas.textOut(20, 20, QStringLiteral("大売出し、「本日」セール！ABC123ー"));
     canvas.setFontStyle(kBoldBit | kItalicBit | kUnderlineBit);
     canvas.textOut(20, 120, QStringLiteral("本日ABC☺"));

@@ -18,6 +18,7 @@ namespace zenpa {
 namespace {
 
 using test::BestTurn;
+using test::EmSpec;
 using test::InkBox;
 using test::InkCentroid;
 using test::TurnedClockwise;
@@ -42,11 +43,7 @@ QImage plainGlyph(QChar c) {
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterCanvas canvas(painter, FontBackend::instance());
-    FontSpec spec;
-    spec.face = QStringLiteral("ＭＳ ゴシック");
-    spec.unit = FontSizeUnit::EmPixels;
-    spec.size = 64;
-    canvas.setFont(spec);
+    canvas.setFont(EmSpec(QStringLiteral("ＭＳ ゴシック"), 64));
     canvas.textOut(16, 8, QString(c));
     return image;
 }

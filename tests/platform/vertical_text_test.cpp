@@ -24,12 +24,7 @@ constexpr int kEm = 60;
 const QPoint kAt(20, 20); // where the cell's top-left corner is drawn
 
 FontSpec em(const QString& face, int style = 0) {
-    FontSpec s;
-    s.face = face;
-    s.unit = FontSizeUnit::EmPixels;
-    s.size = kEm;
-    s.style = style;
-    return s;
+    return test::EmSpec(face, kEm, style);
 }
 
 // The text drawn through the canvas, with hard edges.
