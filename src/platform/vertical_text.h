@@ -50,7 +50,7 @@ public:
     // frame at every size and on every device.
     void draw(QPainter& painter, const QFont& font, const CellBox& cell, const QString& text,
               bool antialiased);
-    // The outline that draw() fills.
+    // The outline of what draw() draws, for clipping to the text.
     QPainterPath path(const QFont& font, const CellBox& cell, const QString& text);
 
 private:
