@@ -11,7 +11,6 @@
 #include "platform/page_images.h"
 #include "platform/painter_canvas.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -67,12 +66,3 @@ void PreviewWithEffect(benchmark::State& bench) {
 BENCHMARK(PreviewWithEffect)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,8 +7,6 @@
 #include "platform/font_backend.h"
 #include "platform/measuring_canvas.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -33,12 +31,3 @@ void LayOutFiveLines(benchmark::State& state) {
 BENCHMARK(LayOutFiveLines)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "platform/measuring_canvas.h"
 #include "platform/page_images.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -38,12 +37,3 @@ void PreviewRedraw(benchmark::State& bench) {
 BENCHMARK(PreviewRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

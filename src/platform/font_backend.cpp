@@ -1,6 +1,7 @@
 #include "font_backend.h"
 
 #include "core/units.h"
+#include "vertical_text.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -52,6 +53,10 @@ QString stripFoundry(const QString& family) {
     return bracket > 0 && family.endsWith(QLatin1Char(']')) ? family.left(bracket) : family;
 }
 
+bool isVerticalFace(const QString& face) {
+    return face.startsWith(QLatin1Char('@'));
+}
+
 quint16 be16(const QByteArray& t, int at) {
     return at + 2 <= t.size() ? qFromBigEndian<quint16>(t.constData() + at) : 0;
 }
@@ -67,7 +72,8 @@ struct FontBackend::Face {
     int winDescent = 0;
 };
 
-FontBackend::FontBackend() {
+FontBackend::FontBackend() : m_vertical(std::make_unique<VerticalText>()) {
+    QStringList japanese;
     const QStringList families = QFontDatabase::families();
     for (const QString& f : families) {
         if (QFontDatabase::isPrivateFamily(f))
@@ -77,6 +83,13 @@ FontBackend::FontBackend() {
         if (m_lowerFaces.contains(key))
             continue;
         m_lowerFaces.insert(key, name);
+        m_faces.push_back(name);
+        if (QFontDatabase::writingSystems(f).contains(QFontDatabase::Japanese))
+            japanese.push_back(QLatin1Char('@') + name);
+    }
+    // The vertical-writing faces follow the plain ones, as font lists show them.
+    for (const QString& name : japanese) {
+        m_lowerFaces.insert(name.toLower(), name);
         m_faces.push_back(name);
     }
 }
@@ -97,8 +110,8 @@ QString FontBackend::resolveFamily(const QString& face) const {
     if (cached != m_resolved.constEnd())
         return *cached;
 
-    // A vertical-writing name draws with its horizontal face for now.
-    const QString name = face.startsWith(QLatin1Char('@')) ? face.mid(1) : face;
+    // A vertical-writing face draws with the glyphs of its plain face.
+    const QString name = isVerticalFace(face) ? face.mid(1) : face;
     QString family;
     if (auto it = m_lowerFaces.constFind(name.toLower()); it != m_lowerFaces.constEnd())
         family = *it;
@@ -177,10 +190,10 @@ int FontBackend::emPixels(const FontSpec& spec, const Face& face) const {
         // The largest em whose rounded cell does not exceed the request.
         int ppem = MulDiv(face.unitsPerEm, cell, face.winAscent + face.winDescent);
         auto cellOf = [&](int em) {
-            return static_cast<int>(std::lround(static_cast<double>(face.winAscent) * em /
-                                                face.unitsPerEm)) +
-                   static_cast<int>(std::lround(static_cast<double>(face.winDescent) * em /
-                                                face.unitsPerEm));
+            return static_cast<int>(
+                       std::lround(static_cast<double>(face.winAscent) * em / face.unitsPerEm)) +
+                   static_cast<int>(
+                       std::lround(static_cast<double>(face.winDescent) * em / face.unitsPerEm));
         };
         if (ppem > 1 && cellOf(ppem) > cell)
             --ppem;
@@ -227,7 +240,11 @@ TextExtent FontBackend::measure(const FontSpec& spec, const QString& text) const
     const FontMetricsPx m = metrics(spec);
     TextExtent e;
     e.height = m.height();
-    if (!text.isEmpty()) {
+    if (text.isEmpty())
+        return e;
+    if (isVerticalFace(spec.face)) {
+        e.width = Round(m_vertical->advance(font(spec), text));
+    } else {
         const QFontMetricsF fm(font(spec));
         e.width = Round(fm.horizontalAdvance(text));
     }
@@ -247,7 +264,10 @@ void FontBackend::drawText(QPainter& painter, const FontSpec& spec, QPointF topL
     painter.setPen(color);
     painter.setBrush(Qt::NoBrush);
     // The cell's top edge is at y; the baseline lies the integer ascent below.
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent), text);
+    if (isVerticalFace(spec.face))
+        m_vertical->draw(painter, f, CellBox{topLeft, m.ascent, m.height()}, text, antialiased);
+    else
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent), text);
     painter.restore();
 }
 
@@ -257,6 +277,8 @@ QPainterPath FontBackend::textPath(const FontSpec& spec, QPointF topLeft,
     if (text.isEmpty())
         return path;
     const FontMetricsPx m = metrics(spec);
+    if (isVerticalFace(spec.face))
+        return m_vertical->path(font(spec), CellBox{topLeft, m.ascent, m.height()}, text);
     path.addText(QPointF(topLeft.x(), topLeft.y() + m.ascent), font(spec), text);
     return path;
 }

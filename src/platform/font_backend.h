@@ -2,14 +2,16 @@
 
 // Faces, their resolution to installed families, and text measurement on
 // Qt's fonts. Nothing else in the program looks at a face name: the layout
-// only asks for widths and heights.
+// only asks for widths and heights. A face named "@" and a face's name is
+// the vertical-writing form of that face (see vertical_text.h); it measures,
+// draws and outlines through the same three calls as any other.
 
 #include "core/canvas.h"
 
 #include <QColor>
 #include <QFont>
-#include <QPointF>
 #include <QHash>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,8 @@ struct FontMetricsPx {
     int height() const { return ascent + descent; }
 };
 
+class VerticalText;
+
 class FontBackend {
 public:
     FontBackend();
@@ -40,16 +44,19 @@ public:
     static FontBackend& instance();
 
     // The faces a user can choose: installed families without foundry
-    // duplicates, in the order the system lists them.
+    // duplicates, in the order the system lists them, then "@" and the name of
+    // every one of them that can write Japanese.
     const QStringList& faces() const { return m_faces; }
     // Whether a face is in faces() (case-insensitive).
     bool hasFace(const QString& face) const;
 
     // The installed family a face name draws with: the family itself, a
     // substitute for the well-known Windows faces, or a Japanese gothic face.
+    // "@X" draws with the family of X.
     QString resolveFamily(const QString& face) const;
 
-    // The Qt font for a spec, sized in pixels as the spec asks.
+    // The Qt font for a spec, sized in pixels as the spec asks (for "@X" the
+    // font of X, which the vertical path turns).
     QFont font(const FontSpec& spec) const;
     FontMetricsPx metrics(const FontSpec& spec) const;
 
@@ -75,6 +82,7 @@ private:
     QHash<QString, QString> m_lowerFaces; // lower-case name → listed name
     mutable QHash<QString, QString> m_resolved;
     mutable QHash<QString, std::shared_ptr<Face>> m_faceCache;
+    std::unique_ptr<VerticalText> m_vertical; // shapes and caches the "@" lines
 };
 
 } // namespace zenpa

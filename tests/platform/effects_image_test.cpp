@@ -119,7 +119,7 @@ TEST_F(EffectImages, GradationRunsFromTheStartColourAtTheCellTop) {
     state.computePrintRange();
     const RenderedImage r = RenderPageImage(state, measure, decorations, FontBackend::instance());
     const LinePlacement& p = r.result.layout.lines[0].placement;
-    const QRect box = test::InkBox(r.image, QRect(0, 0, 2400, 1600), 250);
+    const QRect box = test::InkBox(r.image, QRect(0, 0, 2400, 1600), 6);
     ASSERT_FALSE(box.isNull());
     // Row Y + i has the band colour S + Trunc((E − S) / h × i), one band per pixel.
     for (int y : {box.top() + 2, (box.top() + box.bottom()) / 2, box.bottom() - 2}) {

@@ -43,10 +43,10 @@ TEST_F(PageImages, PreviewPlacesInkWhereThePageDoes) {
     for (const LaidOutLine& line : page.result.layout.lines) {
         const LinePlacement& p = line.placement;
         const QRect band(0, p.Y, page.image.width(), p.Height);
-        const QRect ink = test::InkBox(page.image, band, 224);
+        const QRect ink = test::InkBox(page.image, band, 32);
         const QRect previewBand(0, Trunc((p.Y + 40) * rb), preview.image.width(),
                                 Trunc(p.Height * rb) + 1);
-        const QRect previewInk = test::InkBox(preview.image, previewBand, 224);
+        const QRect previewInk = test::InkBox(preview.image, previewBand, 32);
         if (line.text.isEmpty()) {
             EXPECT_TRUE(ink.isNull());
             continue;
