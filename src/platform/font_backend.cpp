@@ -87,6 +87,21 @@ FontBackend::FontBackend() : m_vertical(std::make_unique<VerticalText>()) {
         if (QFontDatabase::writingSystems(f).contains(QFontDatabase::Japanese))
             japanese.push_back(QLatin1Char('@') + name);
     }
+    // The faces documents from other systems name ("ＭＳ ゴシック"), listed
+    // where a face that stands in for them is installed, so such documents
+    // keep their faces and the new document's face shows in the lists.
+    for (const Substitute& s : kSubstitutes) {
+        const QString name = QString::fromUtf16(s.names[0]);
+        bool standIn = false;
+        for (const char* f : s.families)
+            standIn = standIn || (f && m_lowerFaces.contains(QString::fromLatin1(f).toLower()));
+        if (!standIn || m_lowerFaces.contains(name.toLower()))
+            continue;
+        m_aliases.insert(name.toLower());
+        m_lowerFaces.insert(name.toLower(), name);
+        m_faces.push_back(name);
+        japanese.push_back(QLatin1Char('@') + name);
+    }
     // The vertical-writing faces follow the plain ones, as font lists show them.
     for (const QString& name : japanese) {
         m_lowerFaces.insert(name.toLower(), name);
@@ -113,7 +128,8 @@ QString FontBackend::resolveFamily(const QString& face) const {
     // A vertical-writing face draws with the glyphs of its plain face.
     const QString name = isVerticalFace(face) ? face.mid(1) : face;
     QString family;
-    if (auto it = m_lowerFaces.constFind(name.toLower()); it != m_lowerFaces.constEnd())
+    if (auto it = m_lowerFaces.constFind(name.toLower());
+        it != m_lowerFaces.constEnd() && !m_aliases.contains(it.key()))
         family = *it;
     if (family.isEmpty()) {
         const QString folded = foldName(name);

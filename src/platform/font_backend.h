@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QSet>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,7 @@ private:
 
     QStringList m_faces;
     QHash<QString, QString> m_lowerFaces; // lower-case name → listed name
+    QSet<QString> m_aliases;              // listed names drawn with a stand-in face
     mutable QHash<QString, QString> m_resolved;
     mutable QHash<QString, std::shared_ptr<Face>> m_faceCache;
     std::unique_ptr<VerticalText> m_vertical; // shapes and caches the "@" lines

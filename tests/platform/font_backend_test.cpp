@@ -31,6 +31,13 @@ TEST(FontBackend, FaceListHasInstalledFamiliesOnce) {
     }
     lower.removeDuplicates();
     EXPECT_EQ(lower.size(), fonts.faces().size());
+    // Faces other systems' documents name are listed where a stand-in exists,
+    // and draw with it.
+    EXPECT_TRUE(fonts.hasFace(QStringLiteral("ＭＳ ゴシック")));
+    EXPECT_TRUE(fonts.hasFace(QStringLiteral("@ＭＳ ゴシック")));
+    EXPECT_TRUE(fonts.hasFace(QStringLiteral("ＭＳ Ｐ明朝")));
+    EXPECT_EQ(fonts.resolveFamily(QStringLiteral("ＭＳ Ｐゴシック")), QStringLiteral("IPAPGothic"));
+    EXPECT_FALSE(fonts.hasFace(QStringLiteral("MS Gothic"))); // one listed name each
 }
 
 TEST(FontBackend, WindowsFacesResolveToInstalledJapaneseFaces) {

@@ -73,7 +73,9 @@ TEST(VerticalFaces, EveryJapaneseFaceIsListedAgainWithAnAtAfterThePlainFaces) {
     const QStringList plain = faces.mid(0, firstVertical);
     const QStringList vertical = faces.mid(firstVertical);
     for (const QString& f : plain) {
-        const bool japanese = QFontDatabase::writingSystems(f).contains(QFontDatabase::Japanese);
+        // A listed stand-in name ("ＭＳ ゴシック") writes what its stand-in writes.
+        const bool japanese = QFontDatabase::writingSystems(fonts.resolveFamily(f))
+                                  .contains(QFontDatabase::Japanese);
         EXPECT_EQ(vertical.contains(QLatin1Char('@') + f), japanese) << f.toStdString();
     }
     for (const QString& f : vertical)
