@@ -63,10 +63,13 @@ Answer WidgetInteraction::message(MessageKind kind, const QString& text, Buttons
     }
 }
 
-std::optional<QString> WidgetInteraction::openFile(const FileDialogSpec& spec) {
-    QFileDialog dialog(m_parent, spec.title, spec.directory, spec.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
+    QFileDialog dialog(parent, spec.title, spec.directory, spec.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!save)
+        dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
     if (!spec.fileName.isEmpty())
         dialog.selectFile(spec.fileName);
@@ -75,15 +78,14 @@ std::optional<QString> WidgetInteraction::openFile(const FileDialogSpec& spec) {
     return dialog.selectedFiles().first();
 }
 
+} // namespace
+
+std::optional<QString> WidgetInteraction::openFile(const FileDialogSpec& spec) {
+    return runFileDialog(m_parent, spec, false);
+}
+
 std::optional<QString> WidgetInteraction::saveFile(const FileDialogSpec& spec) {
-    QFileDialog dialog(m_parent, spec.title, spec.directory, spec.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.fileName.isEmpty())
-        dialog.selectFile(spec.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
+    return runFileDialog(m_parent, spec, true);
 }
 
 std::optional<ColorRef> WidgetInteraction::chooseColor(ColorRef initial,
