@@ -35,11 +35,13 @@ bool FormatReader::readAll() {
     m_formState = integer(QStringLiteral("Form"), QStringLiteral("State")).value_or(1);
     m_paperName = integer(QStringLiteral("Paper"), QStringLiteral("Name")).value_or(9);
 
-    for (const SectionDef& section : SettingsSections())
-        if (!readSection(section)) return false;
+    // The file's own gradation mark decides the effect items before its effect
+    // is read: a document saved with gradation opens with gradation.
     const auto gradation = integer(QStringLiteral("Menu"), QStringLiteral("Gradation"));
     SetGradationOffered(m_format, m_state.effectItems,
                         gradation ? *gradation != 0 : m_format.Menu.Gradation);
+    for (const SectionDef& section : SettingsSections())
+        if (!readSection(section)) return false;
     if (!readFontuser()) return false;
     if (m_mode != ModeFormatOnly && !readText()) return false;
     if (!readLineTable()) return false;

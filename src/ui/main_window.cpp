@@ -1,6 +1,9 @@
 #include "main_window.h"
 
+#include "color_list.h"
 #include "command_specs.h"
+#include "font_page.h"
+#include "frame_page.h"
 #include "platform/font_backend.h"
 #include "preview_widget.h"
 #include "range_page.h"
@@ -8,6 +11,7 @@
 #include "text_page.h"
 #include "widget_interaction.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -38,6 +42,7 @@ MainWindow::MainWindow(AppState& state, const FontBackend& fonts, Interaction* i
     setupFileActions();
     setupEditActions();
     setupViewActions();
+    setupFontActions();
     m_state.addObserver(this);
     resize(885, 589);
     updateViewActions();
@@ -173,6 +178,9 @@ void MainWindow::createRegions() {
     m_textPage = new TextPage(m_state, m_tabs);
     m_stylePage = new StylePage(m_state, m_tabs);
     m_rangePage = new RangePage(m_state, m_printerCanvas, m_tabs);
+    m_colorChooser = std::make_unique<ColorChooser>(m_state, *m_interaction);
+    m_fontPage = new FontPage(m_state, *m_colorChooser, m_tabs);
+    m_framePage = new FramePage(m_state, *m_colorChooser, m_tabs);
     auto placeholder = [this](const char* name) {
         auto* page = new QWidget(m_tabs);
         page->setObjectName(QLatin1String(name));
@@ -180,10 +188,10 @@ void MainWindow::createRegions() {
         return page;
     };
     m_tabs->addTab(m_textPage, QStringLiteral("テキスト"));
-    m_tabs->addTab(placeholder("TS2"), QStringLiteral("フォント"));
+    m_tabs->addTab(m_fontPage, QStringLiteral("フォント"));
     m_tabs->addTab(placeholder("TS6"), QStringLiteral("行設定"));
     m_tabs->addTab(m_stylePage, QStringLiteral("スタイル"));
-    m_tabs->addTab(placeholder("TS4"), QStringLiteral("枠･背景"));
+    m_tabs->addTab(m_framePage, QStringLiteral("枠･背景"));
     m_tabs->addTab(m_rangePage, QStringLiteral("範囲"));
     m_tabs->addTab(placeholder("TS7"), QStringLiteral("画像"));
     m_tabs->addTab(placeholder("TS8"), QStringLiteral("フォント効果"));
@@ -274,6 +282,8 @@ void MainWindow::wire(const char* name, std::function<void()> run) {
 void MainWindow::stateChanged(unsigned changes) {
     if (changes & (kChangeFormat | kChangeText))
         updateViewActions();
+    if (changes & kChangeFormat)
+        updateFontActions();
     if (changes & kChangePrinter)
         m_actions.value(QStringLiteral("MPrinterName"))->setText(m_state.printer().currentName());
 }
@@ -285,6 +295,7 @@ void MainWindow::afterRender() {
     if (index >= 0)
         m_fontBox->setCurrentIndex(index);
     m_stylePage->refreshLabels();
+    m_framePage->refreshLabels();
     m_rangePage->showSettings();
     m_textPage->refreshStatus();
 }
@@ -295,6 +306,8 @@ void MainWindow::onPageChanged(int index) {
         m_textPage->editor()->setFocus();
     else if (page == m_stylePage)
         m_stylePage->sizeGroup()->setFocus();
+    else if (page == m_framePage)
+        m_framePage->frameCheck()->setFocus();
     else if (page == m_rangePage)
         m_rangePage->modeGroup()->setFocus();
 }

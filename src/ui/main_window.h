@@ -29,6 +29,9 @@ class PreviewPanel;
 
 namespace zenpa::ui {
 
+class ColorChooser;
+class FontPage;
+class FramePage;
 class RangePage;
 class StylePage;
 class TextPage;
@@ -47,6 +50,8 @@ public:
     TextPage* textPage() const { return m_textPage; }
     StylePage* stylePage() const { return m_stylePage; }
     RangePage* rangePage() const { return m_rangePage; }
+    FontPage* fontPage() const { return m_fontPage; }
+    FramePage* framePage() const { return m_framePage; }
     PreviewPanel* preview() const { return m_preview; }
     QTabWidget* pages() const { return m_tabs; }
     QComboBox* fontBox() const { return m_fontBox; }
@@ -82,6 +87,10 @@ private:
     void updateViewActions();
     // MainWindow_File.cpp
     void setupFileActions();
+    // MainWindow_Font.cpp: the effect buttons and the gradation menu item
+    void setupFontActions();
+    void updateFontActions();
+    void toggleGradation();
 
     void afterRender();
     void onPageChanged(int index);
@@ -101,6 +110,9 @@ private:
     TextPage* m_textPage = nullptr;
     StylePage* m_stylePage = nullptr;
     RangePage* m_rangePage = nullptr;
+    std::unique_ptr<ColorChooser> m_colorChooser;
+    FontPage* m_fontPage = nullptr;
+    FramePage* m_framePage = nullptr;
     PreviewPanel* m_preview = nullptr;
     QComboBox* m_fontBox = nullptr;
     QPushButton* m_paperLabel = nullptr;

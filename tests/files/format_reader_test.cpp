@@ -133,16 +133,21 @@ TEST_F(FormatReader, GradationOffered) {
     ASSERT_TRUE(readText(QStringLiteral("[Font]\nEfect=3\n[Menu]\nGradation=1\n")));
     EXPECT_EQ(format().Font.Efect, 3);
     EXPECT_EQ(state().effectItems, 4);
-    // Withdrawn after the effect was read: "中抜き" stays selected.
+    // A file that withdraws gradation: its gradation effect becomes "中抜き".
     ASSERT_TRUE(readText(QStringLiteral("[Font]\nEfect=3\n[Menu]\nGradation=0\n")));
     EXPECT_EQ(format().Font.Efect, 2);
     EXPECT_FALSE(format().Menu.Gradation);
     EXPECT_EQ(state().effectItems, 3);
-    // Read while withdrawn: the effect is limited first, then the item offered.
+    // Read while withdrawn, a file that offers gradation keeps its gradation.
     ASSERT_TRUE(readText(QStringLiteral("[Font]\nEfect=3\n[Menu]\nGradation=1\n")));
-    EXPECT_EQ(format().Font.Efect, 2);
+    EXPECT_EQ(format().Font.Efect, 3);
     EXPECT_TRUE(format().Menu.Gradation);
     EXPECT_EQ(state().effectItems, 4);
+    // Without a mark of its own the file is read with the items as they are.
+    ASSERT_TRUE(readText(QStringLiteral("[Menu]\nGradation=0\n")));
+    ASSERT_TRUE(readText(QStringLiteral("[Font]\nEfect=3\n")));
+    EXPECT_EQ(format().Font.Efect, 2);
+    EXPECT_EQ(state().effectItems, 3);
 }
 
 TEST_F(FormatReader, LimitsOnApplying) {

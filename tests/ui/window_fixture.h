@@ -40,6 +40,20 @@ protected:
         window->preview()->flush();
     }
     QAction* action(const char* name) const { return window->action(QLatin1String(name)); }
+    // A control of the window by its name.
+    template <class T = QWidget> T* widget(const char* name) const {
+        T* w = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // Whether `act` made the preview draw again.
+    template <class F> bool redraws(F act) {
+        settle();
+        const int before = renders();
+        act();
+        settle();
+        return renders() > before;
+    }
     QPlainTextEdit* editor() const { return window->textPage()->editor(); }
     int renders() const { return window->preview()->renderCount(); }
     void trigger(const char* name) {
