@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "command_specs.h"
+#include "files/file_commands.h"
 #include "platform/font_backend.h"
 #include "preview_widget.h"
 #include "range_page.h"
@@ -300,13 +301,5 @@ void MainWindow::onPageChanged(int index) {
 }
 
 void MainWindow::redrawPreview() { m_state.requestRedraw(); }
-
-void MainWindow::setupFileActions() {
-    for (const char* exit : {"Mexit", "KX1", "SBexit"})
-        wire(exit, [this] { close(); });
-    auto* closeButton = findChild<QPushButton*>(QStringLiteral("Bclose"));
-    closeButton->setEnabled(true);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-}
 
 } // namespace zenpa::ui

@@ -23,6 +23,7 @@ class QSplitter;
 class QTabWidget;
 
 namespace zenpa {
+class FileCommands;
 class FontBackend;
 class PreviewPanel;
 } // namespace zenpa
@@ -54,6 +55,8 @@ public:
     QMenu* mainPopup() const { return m_mainPopup; }
     QString statusText(int panel) const;
     Interaction& interaction() const { return *m_interaction; }
+    // The file commands, and the start-up read and shut-down write.
+    FileCommands& files() const { return *m_files; }
 
     void stateChanged(unsigned changes) override;
 
@@ -63,6 +66,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Every close request keeps the document for the next start.
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -80,7 +85,7 @@ private:
     // MainWindow_View.cpp: display mode, redraw, size and alignment buttons
     void setupViewActions();
     void updateViewActions();
-    // MainWindow_File.cpp
+    // MainWindow_File.cpp: the file commands, exit, dropped files, the window's place
     void setupFileActions();
 
     void afterRender();
@@ -106,6 +111,7 @@ private:
     QPushButton* m_paperLabel = nullptr;
     QSplitter* m_splitter = nullptr;
     QLabel* m_status[3] = {nullptr, nullptr, nullptr};
+    std::unique_ptr<FileCommands> m_files;
 };
 
 } // namespace zenpa::ui
