@@ -2,10 +2,9 @@
 
 #include "busy.h"
 #include "core/reset.h"
-#include "format_file.h"
-#include "snapshot.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace zenpa {
@@ -104,6 +103,25 @@ void FileCommands::writeSnapshot() {
     WriteFormatFile(m_state, m_canvas, m_settingsFile);
 }
 
+bool FileCommands::readFormat(const QString& file, ReadMode mode, void (*reset)(AppState&),
+                              const QString& failure, const StateSnapshot& before) {
+    bool read = false;
+    {
+        Busy busy(m_view);
+        if (reset) reset(m_state);
+        read = ReadFormatFile(m_state, file, mode);
+    }
+    if (!read) {
+        // A file the system would not open says why; a file with a broken
+        // value has no more to say.
+        QFile probe(file);
+        const QString why = probe.open(QIODevice::ReadOnly) ? QString() : probe.errorString();
+        m_ask.error(FileErrorText(failure, file, why));
+        before.restore(m_state);
+    }
+    return read;
+}
+
 bool FileCommands::saveTo(const QString& path) {
     const QString before = m_state.saveFileName;
     // The file records its own name, so the name is set before the write.
@@ -142,18 +160,7 @@ void FileCommands::open() {
         const StateSnapshot before(m_state);
         const std::optional<QString> file = askOpen(dialog(
             QStringLiteral("ファイルを開く"), kFormatFilterEntry, kZps, m_state.openFileName));
-        if (file) {
-            bool read = false;
-            {
-                Busy busy(m_view);
-                ResetProgram(m_state);
-                read = ReadFormatFile(m_state, *file, ModeOpen);
-            }
-            if (!read) {
-                m_ask.error(FileErrorText(kOpenFailedMessage, *file, QString()));
-                before.restore(m_state);
-            }
-        }
+        if (file) readFormat(*file, ModeOpen, ResetProgram, kOpenFailedMessage, before);
         showFileName(m_state.openFileName);
         showTextPage();
     }

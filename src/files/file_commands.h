@@ -10,6 +10,8 @@
 #include "core/canvas.h"
 #include "core/interaction.h"
 #include "file_view.h"
+#include "format_file.h"
+#include "snapshot.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,6 +85,11 @@ private:
     bool saveTo(const QString& path);
     // Writes the settings file as the snapshot that protects a read.
     void writeSnapshot();
+    // Reads a format file over the document after `reset` (when given). On
+    // failure the box with `failure`, and the program is put back as
+    // `before` holds it. True when the file was read.
+    bool readFormat(const QString& file, ReadMode mode, void (*reset)(AppState&),
+                    const QString& failure, const StateSnapshot& before);
     // A file dialog proposing the name part of `proposal`, in its folder or,
     // for a bare name, in the folder last used.
     FileDialogSpec dialog(const QString& title, int filterEntry, const QString& suffix,

@@ -1,11 +1,8 @@
 #include "format_only.h"
 
-#include "busy.h"
 #include "core/reset.h"
 #include "decor/line_table.h"
 #include "file_commands.h"
-#include "format_file.h"
-#include "snapshot.h"
 
 #include <QFileInfo>
 
@@ -65,16 +62,7 @@ void FileCommands::readFormatOnly() {
             askOpen(dialog(QStringLiteral("書式のみ読み込み"), kFormatFilterEntry,
                            QStringLiteral("zps"), QString()));
         if (file) {
-            bool read = false;
-            {
-                Busy busy(m_view);
-                ResetFormatOnly(m_state);
-                read = ReadFormatFile(m_state, *file, ModeFormatOnly);
-            }
-            if (!read) {
-                m_ask.error(FileErrorText(kReadFailedMessage, *file, QString()));
-                before.restore(m_state);
-            }
+            readFormat(*file, ModeFormatOnly, ResetFormatOnly, kReadFailedMessage, before);
             // The document keeps its name: the panel goes on showing it.
             showFileName(m_state.saveFileName);
             showTextPage();

@@ -2,8 +2,6 @@
 
 #include "busy.h"
 #include "file_commands.h"
-#include "format_file.h"
-#include "snapshot.h"
 #include "text_files.h"
 
 #include <QFileInfo>
@@ -91,19 +89,11 @@ void FileCommands::dropFormatFile(const QString& path) {
         AppState::SuppressRedraw quiet(m_state);
         // A file that fails half-way is not left half-applied.
         const StateSnapshot before(m_state);
-        bool read = false;
-        {
-            Busy busy(m_view);
-            read = ReadFormatFile(m_state, path, ModeStartup);
-        }
-        if (read) {
+        if (readFormat(path, ModeStartup, nullptr, kOpenFailedMessage, before)) {
             // The dropped document is the one Save writes, whatever names it
             // recorded when it was written elsewhere.
             m_state.saveFileName = m_state.openFileName = QFileInfo(path).absoluteFilePath();
             m_state.notify(kChangeFileNames);
-        } else {
-            m_ask.error(FileErrorText(kOpenFailedMessage, path, QString()));
-            before.restore(m_state);
         }
         showFileName(m_state.saveFileName);
         showTextPage();

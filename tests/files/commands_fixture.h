@@ -112,6 +112,12 @@ protected:
     QString lastMessage() const {
         return answers.messages.empty() ? QString() : answers.messages.back().text;
     }
+    // The lines of the one box shown so far (a file's error box: the
+    // message when there is one, the file, the system's description).
+    QStringList onlyBox() const {
+        EXPECT_EQ(answers.messages.size(), 1u);
+        return lastMessage().split(QLatin1Char('\n'));
+    }
 };
 
 } // namespace zenpa::test
