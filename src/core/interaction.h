@@ -20,6 +20,7 @@ enum class Answer { Ok, Yes, No, Cancel };
 struct FileDialogSpec {
     QString title;
     QString filter;        // "Format (*.zps);;Text (*.txt)"
+    int filterIndex = 1;   // the entry of `filter` selected at first, 1-based
     QString defaultSuffix; // without the dot
     QString directory;
     QString fileName;      // proposed name

@@ -22,8 +22,10 @@ enum ReadMode {
 // keeping the previous version in the ".$$$" file beside it (safe_save.h).
 // The line placement values are measured on `canvas`, the printer's
 // measuring canvas, with the print range of the last range computation.
-// False when the file could not be written; `path` is then unchanged.
-bool WriteFormatFile(const AppState& state, Canvas& canvas, const QString& path);
+// False when the file could not be written; `path` is then unchanged and
+// `error`, when given, holds the system's description.
+bool WriteFormatFile(const AppState& state, Canvas& canvas, const QString& path,
+                     QString* error = nullptr);
 
 // The file's content as WriteFormatFile writes it (UTF-16 LE with its mark).
 QByteArray FormatFileBytes(const AppState& state, Canvas& canvas, const QString& path);

@@ -165,8 +165,8 @@ QByteArray FormatFileBytes(const AppState& state, Canvas& canvas, const QString&
     return out.toBytes();
 }
 
-bool WriteFormatFile(const AppState& state, Canvas& canvas, const QString& path) {
-    return SaveWithBackup(path, FormatFileBytes(state, canvas, path));
+bool WriteFormatFile(const AppState& state, Canvas& canvas, const QString& path, QString* error) {
+    return SaveWithBackup(path, FormatFileBytes(state, canvas, path), error);
 }
 
 } // namespace zenpa

@@ -16,7 +16,8 @@ QString BackupPath(const QString& path);
 // and is flushed to disk first; only then is the previous version copied to
 // the backup and the new file renamed into place. On any failure the result
 // is false and `path` is as it was. Without a previous version a stale
-// backup is removed once the new file is in place.
-bool SaveWithBackup(const QString& path, const QByteArray& content);
+// backup is removed once the new file is in place. On failure `error`, when
+// given, receives the system's description.
+bool SaveWithBackup(const QString& path, const QByteArray& content, QString* error = nullptr);
 
 } // namespace zenpa

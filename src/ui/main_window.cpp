@@ -2,6 +2,7 @@
 
 #include "color_list.h"
 #include "command_specs.h"
+#include "files/file_commands.h"
 #include "font_page.h"
 #include "frame_page.h"
 #include "platform/font_backend.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -187,12 +189,20 @@ void MainWindow::createRegions() {
         page->setEnabled(false);
         return page;
     };
+    // Settings pages scroll rather than hold the window at their full height.
+    auto scrolling = [this](QWidget* page) {
+        auto* area = new QScrollArea(m_tabs);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(page);
+        return area;
+    };
     m_tabs->addTab(m_textPage, QStringLiteral("テキスト"));
-    m_tabs->addTab(m_fontPage, QStringLiteral("フォント"));
+    m_tabs->addTab(scrolling(m_fontPage), QStringLiteral("フォント"));
     m_tabs->addTab(placeholder("TS6"), QStringLiteral("行設定"));
-    m_tabs->addTab(m_stylePage, QStringLiteral("スタイル"));
-    m_tabs->addTab(m_framePage, QStringLiteral("枠･背景"));
-    m_tabs->addTab(m_rangePage, QStringLiteral("範囲"));
+    m_tabs->addTab(scrolling(m_stylePage), QStringLiteral("スタイル"));
+    m_tabs->addTab(scrolling(m_framePage), QStringLiteral("枠･背景"));
+    m_tabs->addTab(scrolling(m_rangePage), QStringLiteral("範囲"));
     m_tabs->addTab(placeholder("TS7"), QStringLiteral("画像"));
     m_tabs->addTab(placeholder("TS8"), QStringLiteral("フォント効果"));
     m_tabs->addTab(placeholder("TS9"), QStringLiteral("拡大印刷"));
@@ -224,7 +234,7 @@ void MainWindow::createRegions() {
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
     connect(m_preview, &PreviewPanel::rendered, this, &MainWindow::afterRender);
-    connect(m_textPage, &TextPage::wantsFront, this, [this] { m_tabs->setCurrentWidget(m_textPage); });
+    connect(m_textPage, &TextPage::wantsFront, this, [this] { showPage(m_textPage); });
     connect(m_textPage->editor(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_editorPopup->popup(m_textPage->editor()->mapToGlobal(at)); });
     connect(m_fontBox, &QComboBox::activated, this, [this](int index) {
@@ -300,8 +310,23 @@ void MainWindow::afterRender() {
     m_textPage->refreshStatus();
 }
 
+QWidget* MainWindow::pageAt(int index) const {
+    QWidget* w = m_tabs->widget(index);
+    if (auto* area = qobject_cast<QScrollArea*>(w))
+        return area->widget();
+    return w;
+}
+
+void MainWindow::showPage(QWidget* page) {
+    for (int i = 0; i < m_tabs->count(); ++i)
+        if (pageAt(i) == page)
+            m_tabs->setCurrentIndex(i);
+}
+
+QWidget* MainWindow::currentPage() const { return pageAt(m_tabs->currentIndex()); }
+
 void MainWindow::onPageChanged(int index) {
-    QWidget* page = m_tabs->widget(index);
+    QWidget* page = pageAt(index);
     if (page == m_textPage)
         m_textPage->editor()->setFocus();
     else if (page == m_stylePage)
@@ -313,13 +338,5 @@ void MainWindow::onPageChanged(int index) {
 }
 
 void MainWindow::redrawPreview() { m_state.requestRedraw(); }
-
-void MainWindow::setupFileActions() {
-    for (const char* exit : {"Mexit", "KX1", "SBexit"})
-        wire(exit, [this] { close(); });
-    auto* closeButton = findChild<QPushButton*>(QStringLiteral("Bclose"));
-    closeButton->setEnabled(true);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-}
 
 } // namespace zenpa::ui

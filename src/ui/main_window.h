@@ -23,6 +23,7 @@ class QSplitter;
 class QTabWidget;
 
 namespace zenpa {
+class FileCommands;
 class FontBackend;
 class PreviewPanel;
 } // namespace zenpa
@@ -54,11 +55,16 @@ public:
     FramePage* framePage() const { return m_framePage; }
     PreviewPanel* preview() const { return m_preview; }
     QTabWidget* pages() const { return m_tabs; }
+    // The settings page shown, and bringing one to the front.
+    QWidget* currentPage() const;
+    void showPage(QWidget* page);
     QComboBox* fontBox() const { return m_fontBox; }
     QMenu* editorPopup() const { return m_editorPopup; }
     QMenu* mainPopup() const { return m_mainPopup; }
     QString statusText(int panel) const;
     Interaction& interaction() const { return *m_interaction; }
+    // The file commands, and the start-up read and shut-down write.
+    FileCommands& files() const { return *m_files; }
 
     void stateChanged(unsigned changes) override;
 
@@ -68,6 +74,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Every close request keeps the document for the next start.
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -85,7 +93,7 @@ private:
     // MainWindow_View.cpp: display mode, redraw, size and alignment buttons
     void setupViewActions();
     void updateViewActions();
-    // MainWindow_File.cpp
+    // MainWindow_File.cpp: the file commands, exit, dropped files, the window's place
     void setupFileActions();
     // MainWindow_Font.cpp: the effect buttons and the gradation menu item
     void setupFontActions();
@@ -94,6 +102,7 @@ private:
 
     void afterRender();
     void onPageChanged(int index);
+    QWidget* pageAt(int index) const;
     void showHint(const QString& hint);
 
     AppState& m_state;
@@ -118,6 +127,7 @@ private:
     QPushButton* m_paperLabel = nullptr;
     QSplitter* m_splitter = nullptr;
     QLabel* m_status[3] = {nullptr, nullptr, nullptr};
+    std::unique_ptr<FileCommands> m_files;
 };
 
 } // namespace zenpa::ui

@@ -65,12 +65,20 @@ Answer WidgetInteraction::message(MessageKind kind, const QString& text, Buttons
 
 namespace {
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
+// Runs a file dialog with its title, filter, suffix and proposed name; the
+// chosen file, or nothing when the user cancels.
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec,
+                                     QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, spec.title, spec.directory, spec.filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    if (!save)
+    dialog.setAcceptMode(mode);
+    // The open dialog takes only existing files; the save dialog asks before
+    // it replaces one (Qt's default).
+    if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
+    const QStringList filters = dialog.nameFilters();
+    if (spec.filterIndex >= 1 && spec.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[spec.filterIndex - 1]);
     if (!spec.fileName.isEmpty())
         dialog.selectFile(spec.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -81,11 +89,11 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec
 } // namespace
 
 std::optional<QString> WidgetInteraction::openFile(const FileDialogSpec& spec) {
-    return runFileDialog(m_parent, spec, false);
+    return runFileDialog(m_parent, spec, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> WidgetInteraction::saveFile(const FileDialogSpec& spec) {
-    return runFileDialog(m_parent, spec, true);
+    return runFileDialog(m_parent, spec, QFileDialog::AcceptSave);
 }
 
 std::optional<ColorRef> WidgetInteraction::chooseColor(ColorRef initial,

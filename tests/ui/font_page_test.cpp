@@ -84,7 +84,7 @@ TEST_F(FontPageTest, ToolbarButtonsPressAndReleaseWithTheEffectGroup) {
 
 TEST_F(FontPageTest, ShadowMovesTheFocusToTheDistanceWhileThePageShows) {
     window->activateWindow();
-    window->pages()->setCurrentWidget(page());
+    window->showPage(page());
     QApplication::processEvents();
     effectItem(1)->click();
     EXPECT_EQ(QApplication::focusWidget(), widget("SEfont"));

@@ -81,7 +81,7 @@ TEST_F(FramePageTest, RedrawConditions) {
 
 TEST_F(FramePageTest, SwitchesRedrawAlwaysAndStepToTheirFirstControl) {
     window->activateWindow();
-    window->pages()->setCurrentWidget(page());
+    window->showPage(page());
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), widget("Penline"));
     const std::pair<const char*, const char*> switches[] = {

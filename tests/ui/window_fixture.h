@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ namespace zenpa::test {
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The settings file of the window goes to a folder of the test's own.
+        qputenv("ZENPA_HOME", home.path().toLocal8Bit());
         const FontBackend& fonts = FontBackend::instance();
         state.isListedFace = [&fonts](const QString& f) { return fonts.hasFace(f); };
         ResetDocument(state.doc, printer, state.panel, 96, state.range);
@@ -74,6 +77,7 @@ protected:
         editor()->setTextCursor(c);
     }
 
+    QTemporaryDir home;
     BuiltinPrinterSystem printer;
     AppState state{printer};
     ScriptedInteraction answers;

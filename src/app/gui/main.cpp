@@ -1,30 +1,39 @@
-// zenpa: the window.
+// zenpa: the window. The splash first; then the main window, whose start-up
+// handler reads the settings file (or the file the command line names); at
+// every close the document goes back into the settings file.
 
-#include "core/reset.h"
+#include "core/app_state.h"
 #include "platform/builtin_printer.h"
 #include "platform/font_backend.h"
+#include "ui/close_on_signal.h"
 #include "ui/main_window.h"
+#include "ui/splash_window.h"
+#include "ui/startup_handler.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zenpa"));
     QApplication::setApplicationDisplayName(QStringLiteral("ゼンパ"));
 
-    zenpa::BuiltinPrinterSystem printer;
+    auto* splash = new zenpa::ui::SplashWindow;
+    splash->showNow();
+
+    zenpa::BuiltinPrinterSystem printer; // the printers the program prints on
     zenpa::AppState state(printer);
     const zenpa::FontBackend& fonts = zenpa::FontBackend::instance();
     state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        state.screenSize = screen->size();
-        state.workArea = screen->availableGeometry();
-        state.windowDpi = qRound(screen->logicalDotsPerInchY());
-    }
-    zenpa::ResetDocument(state.doc, printer, state.panel, state.windowDpi, state.range);
 
     zenpa::ui::MainWindow window(state, fonts);
+    if (!zenpa::ui::RunStartupHandler(window, state, QCoreApplication::arguments().mid(1))) {
+        splash->close();
+        return 1;
+    }
+    // From here on, ending the session or Ctrl+C closes the window like its
+    // close box; earlier they end the program before it has written anything.
+    zenpa::ui::CloseOnSignal signals(window);
     window.show();
+    splash->finishWhenActive();
     return QApplication::exec();
 }
