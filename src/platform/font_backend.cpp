@@ -267,10 +267,43 @@ TextExtent FontBackend::measure(const FontSpec& spec, const QString& text) const
     return e;
 }
 
+bool FontBackend::isSyntheticBold(const FontSpec& spec) const {
+    if (!(spec.style & kBoldBit))
+        return false;
+    const QString family = resolveFamily(spec.face);
+    auto it = m_hasBold.constFind(family);
+    if (it == m_hasBold.constEnd()) {
+        bool bold = false;
+        for (const QString& style : QFontDatabase::styles(family))
+            bold = bold || QFontDatabase::bold(family, style) ||
+                   QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        it = m_hasBold.insert(family, bold);
+    }
+    return !*it;
+}
+
+int FontBackend::emboldenWidth(const FontSpec& spec) const {
+    // As a font engine thickens a face that has no bold: by a 24th of the em.
+    return std::max(1, metrics(spec).ppem / 24);
+}
+
 void FontBackend::drawText(QPainter& painter, const FontSpec& spec, QPointF topLeft,
                            const QString& text, const QColor& color, bool antialiased) const {
     if (text.isEmpty())
         return;
+    if (isSyntheticBold(spec)) {
+        // A face without a bold is thickened here, the same at every size:
+        // Qt's own thickening is lost where large glyphs are drawn as outlines.
+        FontSpec plain = spec;
+        plain.style &= ~kBoldBit;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, antialiased);
+        painter.setPen(QPen(color, emboldenWidth(spec), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.setBrush(color);
+        painter.drawPath(textPath(plain, topLeft, text));
+        painter.restore();
+        return;
+    }
     const FontMetricsPx m = metrics(spec);
     painter.save();
     QFont f = font(spec);
@@ -292,6 +325,21 @@ QPainterPath FontBackend::textPath(const FontSpec& spec, QPointF topLeft,
     QPainterPath path;
     if (text.isEmpty())
         return path;
+    if (isSyntheticBold(spec)) {
+        // The plain outline grown by half the thickening on every side.
+        FontSpec plain = spec;
+        plain.style &= ~kBoldBit;
+        path = textPath(plain, topLeft, text);
+        if (path.isEmpty())
+            return path;
+        QPainterPathStroker stroker;
+        stroker.setWidth(emboldenWidth(spec));
+        stroker.setJoinStyle(Qt::MiterJoin);
+        stroker.setCapStyle(Qt::FlatCap);
+        path.setFillRule(Qt::WindingFill);
+        path.addPath(stroker.createStroke(path));
+        return path.simplified();
+    }
     const FontMetricsPx m = metrics(spec);
     if (isVerticalFace(spec.face))
         return m_vertical->path(font(spec), CellBox{topLeft, m.ascent, m.height()}, text);

@@ -74,14 +74,19 @@ public:
     // The outline of the text as drawText would draw it (empty for blanks).
     QPainterPath textPath(const FontSpec& spec, QPointF topLeft, const QString& text) const;
 
+    // Bold asked of a face that has no bold style: drawn thickened.
+    bool isSyntheticBold(const FontSpec& spec) const;
+
 private:
     struct Face;
+    int emboldenWidth(const FontSpec& spec) const;
     const Face& faceFor(const QString& family, int style) const;
     int emPixels(const FontSpec& spec, const Face& face) const;
 
     QStringList m_faces;
     QHash<QString, QString> m_lowerFaces; // lower-case name → listed name
-    QSet<QString> m_aliases;              // listed names drawn with a stand-in face
+    QSet<QString> m_aliases;
+    mutable QHash<QString, bool> m_hasBold; // family → has a bold style              // listed names drawn with a stand-in face
     mutable QHash<QString, QString> m_resolved;
     mutable QHash<QString, std::shared_ptr<Face>> m_faceCache;
     std::unique_ptr<VerticalText> m_vertical; // shapes and caches the "@" lines

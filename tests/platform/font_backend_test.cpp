@@ -3,6 +3,9 @@
 #include "platform/measuring_canvas.h"
 
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 #include <QFontMetricsF>
 
 #include <gtest/gtest.h>
@@ -144,6 +147,49 @@ TEST(BuiltinPrinter, PagesAt600DotsPerInch) {
     EXPECT_EQ(printer.pageFacts().page.Width, 3496);
     printer.setLandscape(true);
     EXPECT_EQ(printer.pageFacts().page.Height, 3496);
+}
+
+} // namespace
+} // namespace zenpa
+
+namespace zenpa {
+namespace {
+
+long inkOf(const FontSpec& spec, const QString& text, QSize size) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    FontBackend::instance().drawText(p, spec, QPointF(10, 10), text, Qt::black);
+    p.end();
+    long ink = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ink += qGray(img.pixel(x, y)) < 128 ? 1 : 0;
+    return ink;
+}
+
+// A face without a bold style is thickened alike at preview and sign sizes
+// (where glyphs are drawn as outlines and the engine's own thickening is lost).
+TEST(FontBackend, BoldWithoutABoldFaceIsThickAtEverySize) {
+    for (int size : {6, 100}) {
+        const FontSpec regular = points("IPAGothic", size, 600);
+        FontSpec bold = regular;
+        bold.style = kBoldBit;
+        ASSERT_TRUE(FontBackend::instance().isSyntheticBold(bold));
+        const QSize area(4 * 900 + 40, 1000);
+        const long plain = inkOf(regular, QStringLiteral("大売出し"), area);
+        const long thick = inkOf(bold, QStringLiteral("大売出し"), area);
+        EXPECT_GT(thick, plain * 11 / 10) << size;
+        // The bold outline (used for clipping) covers the bold ink.
+        const QPainterPath outline =
+            FontBackend::instance().textPath(bold, QPointF(10, 10), QStringLiteral("大売出し"));
+        EXPECT_GT(outline.boundingRect().width(),
+                  FontBackend::instance().textPath(regular, QPointF(10, 10), QStringLiteral("大売出し"))
+                      .boundingRect()
+                      .width())
+            << size;
+    }
+    EXPECT_FALSE(FontBackend::instance().isSyntheticBold(points("IPAGothic", 10, 600)));
 }
 
 } // namespace
