@@ -38,6 +38,7 @@ MainWindow::MainWindow(AppState& state, const FontBackend& fonts, Interaction* i
     setupFileActions();
     setupEditActions();
     setupViewActions();
+    setupPrintActions();
     m_state.addObserver(this);
     resize(885, 589);
     updateViewActions();
@@ -275,7 +276,7 @@ void MainWindow::stateChanged(unsigned changes) {
     if (changes & (kChangeFormat | kChangeText))
         updateViewActions();
     if (changes & kChangePrinter)
-        m_actions.value(QStringLiteral("MPrinterName"))->setText(m_state.printer().currentName());
+        updatePrintActions();
 }
 
 void MainWindow::afterRender() {

@@ -82,6 +82,15 @@ private:
     void updateViewActions();
     // MainWindow_File.cpp
     void setupFileActions();
+    // MainWindow_Print.cpp: printing and the printer
+    void setupPrintActions();
+    void updatePrintActions();
+    void printDocument();
+    void printerSetup();
+    void toggleOrientation();
+    void printerProperties();
+    void openPrinterControlPanel();
+    void adoptPrinterChoice();
 
     void afterRender();
     void onPageChanged(int index);

@@ -56,7 +56,7 @@ TEST_F(WindowTest, MenusToolbarsAndPagesAreInPlace) {
                                   "画像", "フォント効果", "拡大印刷"}));
 
     // Commands of features still to come are present but disabled.
-    for (const char* later : {"Mopen", "KP1", "Mgradation", "SBfontshadow", "Mdeleteall"})
+    for (const char* later : {"Mopen", "Mwmf", "Mgradation", "SBfontshadow", "Mdeleteall"})
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     for (const char* now : {"SBcut", "SBlinecopy", "KR1", "SBmode0", "SBsize1", "SBright"})
         EXPECT_TRUE(action(now)->isEnabled()) << now;

@@ -1,9 +1,11 @@
 // zenpa: the window.
 
 #include "core/reset.h"
-#include "platform/builtin_printer.h"
+#include "output/printer_checks.h"
 #include "platform/font_backend.h"
+#include "platform/qt_printer_system.h"
 #include "ui/main_window.h"
+#include "ui/widget_interaction.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,9 +15,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("zenpa"));
     QApplication::setApplicationDisplayName(QStringLiteral("ゼンパ"));
 
-    zenpa::BuiltinPrinterSystem printer;
-    zenpa::AppState state(printer);
     const zenpa::FontBackend& fonts = zenpa::FontBackend::instance();
+    zenpa::QtPrinterSystem printer(fonts);
+    {
+        // Without a usable printer the program says so and ends.
+        zenpa::ui::WidgetInteraction startup(nullptr);
+        if (!zenpa::CheckPrintersAtStartup(printer, startup))
+            return 1;
+    }
+    zenpa::AppState state(printer);
     state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
     if (const QScreen* screen = QApplication::primaryScreen()) {
         state.screenSize = screen->size();
