@@ -153,7 +153,8 @@ TEST_F(Renderer, ProgressHooksRunAroundEveryLineAndAfterThePicture) {
         return !stopAfterPicture;
     };
     t.lineStarting = [&](int line, int count) {
-        calls.push_back(QStringLiteral("start %1/%2 drawn %3").arg(line).arg(count).arg(page.ops.size()));
+        calls.push_back(
+            QStringLiteral("start %1/%2 drawn %3").arg(line).arg(count).arg(page.ops.size()));
     };
     t.lineDone = [&](int line, int) {
         calls.push_back(QStringLiteral("done %1 drawn %2").arg(line).arg(page.ops.size()));
