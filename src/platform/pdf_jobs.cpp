@@ -42,23 +42,27 @@ public:
         discard();
     }
 
-protected:
-    // Starts the page on the device (open for writing). False with m_error set.
-    bool start(QIODevice& device, const PrintJobRequest& request, const QPageLayout& layout,
-               int dpi, const FontBackend& fonts) {
-        m_writer = std::make_unique<QPdfWriter>(&device);
+    // Opens the job's file and starts the page on it; false with `error` set.
+    bool open(const PrintJobRequest& request, const QPageLayout& layout, int dpi,
+              const FontBackend& fonts, QString& error) {
+        if (!openFile(error)) return false;
+        m_writer = std::make_unique<QPdfWriter>(&file());
         m_writer->setResolution(dpi);
         m_writer->setPageLayout(layout);
         m_writer->setTitle(request.title);
         m_writer->setCreator(QStringLiteral("ゼンパ"));
         if (!m_painter.begin(m_writer.get())) {
-            m_error = QStringLiteral("PDFのページを始められませんでした。");
+            error = QStringLiteral("PDFのページを始められませんでした。");
             return false;
         }
         m_canvas = std::make_unique<PainterCanvas>(m_painter, fonts);
         return true;
     }
 
+protected:
+    // Opens the file the page is written into; false with `error` set.
+    virtual bool openFile(QString& error) = 0;
+    virtual QIODevice& file() = 0;
     // Hands the finished bytes over; false with m_error set.
     virtual bool handOver() = 0;
     // Drops the bytes written so far.
@@ -81,21 +85,14 @@ public:
     explicit PdfFileJob(const QString& path) : m_file(path) {}
     ~PdfFileJob() override { abortIfOpen(); }
 
-    bool open(const PrintJobRequest& request, const QPageLayout& layout, int dpi,
-              const FontBackend& fonts, QString& error) {
-        if (!m_file.open(QIODevice::WriteOnly)) {
-            error = QStringLiteral("PDFファイル「%1」を作れません: %2")
-                        .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
-            return false;
-        }
-        if (!start(m_file, request, layout, dpi, fonts)) {
-            error = m_error;
-            return false;
-        }
-        return true;
-    }
-
 protected:
+    bool openFile(QString& error) override {
+        if (m_file.open(QIODevice::WriteOnly)) return true;
+        error = QStringLiteral("PDFファイル「%1」を作れません: %2")
+                    .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
+        return false;
+    }
+    QIODevice& file() override { return m_file; }
     bool handOver() override {
         if (m_file.commit()) return true;
         m_error = QStringLiteral("PDFファイル「%1」に書き込めません: %2")
@@ -115,21 +112,13 @@ public:
           m_file(QDir(QDir::tempPath()).filePath(QStringLiteral("zenpa-print-XXXXXX.pdf"))) {}
     ~CupsJob() override { abortIfOpen(); }
 
-    bool open(const PrintJobRequest& request, const QPageLayout& layout, int dpi,
-              const FontBackend& fonts, QString& error) {
-        if (!m_file.open()) {
-            error =
-                QStringLiteral("印刷用の一時ファイルを作れません: %1").arg(m_file.errorString());
-            return false;
-        }
-        if (!start(m_file, request, layout, dpi, fonts)) {
-            error = m_error;
-            return false;
-        }
-        return true;
-    }
-
 protected:
+    bool openFile(QString& error) override {
+        if (m_file.open()) return true;
+        error = QStringLiteral("印刷用の一時ファイルを作れません: %1").arg(m_file.errorString());
+        return false;
+    }
+    QIODevice& file() override { return m_file; }
     bool handOver() override {
         if (!m_file.flush()) {
             m_error = QStringLiteral("印刷用の一時ファイルに書き込めません: %1")
