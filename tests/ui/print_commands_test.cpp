@@ -1,8 +1,12 @@
 // The print command with its progress window, and the printer commands, on
 // the built-in PDF printer with scripted dialogs.
 
+#include "platform/qt_printer_system.h"
 #include "ui/print_progress_window.h"
+#include "ui/printer_dialogs.h"
 #include "window_fixture.h"
+
+#include <QDialog>
 
 #include <QLabel>
 #include <QMenu>
@@ -213,6 +217,43 @@ TEST_F(PrintCommands, PropertiesAndPrinterSettings) {
     EXPECT_EQ(answers.printerSettingsOpened, 1);
     EXPECT_EQ(action("MPrinterName")->text(), QStringLiteral("PDFファイル"));
     EXPECT_EQ(renders(), renderCount);
+}
+
+// Answers the next modal dialog as soon as it is shown.
+void answerNextDialog(bool accept, QString* title) {
+    QTimer::singleShot(0, [accept, title] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        *title = dialog->windowTitle();
+        accept ? dialog->accept() : dialog->reject();
+    });
+}
+
+TEST(PrinterDialogs, PlatformDialogsOnThePrinters) {
+    QtPrinterSystem printers(FontBackend::instance());
+    const int builtin = static_cast<int>(printers.printerNames().size()) - 1;
+    ASSERT_TRUE(printers.select(builtin));
+    ASSERT_TRUE(printers.setPaperSize(11));
+    printers.setLandscape(true);
+    QString title;
+
+    // Cancel changes nothing.
+    answerNextDialog(false, &title);
+    EXPECT_FALSE(ui::RunPrinterSetupDialog(nullptr, printers));
+    EXPECT_EQ(title, QStringLiteral("用紙の設定"));
+    answerNextDialog(false, &title);
+    EXPECT_FALSE(ui::RunPrinterPropertiesDialog(nullptr, printers));
+    EXPECT_EQ(title, QStringLiteral("プリンターのプロパティ"));
+    EXPECT_EQ(printers.currentIndex(), builtin);
+    EXPECT_EQ(printers.paperSize(), 11);
+    EXPECT_TRUE(printers.landscape());
+
+    // OK on the built-in printer's page: its paper and orientation as shown.
+    answerNextDialog(true, &title);
+    EXPECT_TRUE(ui::RunPrinterPropertiesDialog(nullptr, printers));
+    EXPECT_EQ(printers.currentIndex(), builtin);
+    EXPECT_EQ(printers.paperSize(), 11);
+    EXPECT_TRUE(printers.landscape());
 }
 
 } // namespace
