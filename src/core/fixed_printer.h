@@ -24,14 +24,13 @@ public:
     int paperSize() const override { return m_paper; }
     bool setPaperSize(int code) override;
     PageFacts pageFacts() const override;
-    QStringList fontFaces() const override { return m_faces; }
+    QStringList fontFaces() const override { return {}; }
     std::unique_ptr<PrintJob> beginJob(const PrintJobRequest& request, QString& error) override;
 
     // Replaces the page facts (portrait), as if the paper had changed.
     void setPortraitFacts(const PageFacts& facts) { m_portrait = facts; }
     // Facts reported whatever the orientation, exactly as given.
     void setFixedOrientationFacts(bool fixed) { m_fixed = fixed; }
-    void setFontFaces(const QStringList& faces) { m_faces = faces; }
 
     // Makes the jobs; a factory that returns null fails the job with `error`.
     using JobFactory = std::function<std::unique_ptr<PrintJob>(const PrintJobRequest&, QString&)>;
@@ -43,7 +42,6 @@ private:
     bool m_landscape = false;
     bool m_fixed = false;
     int m_paper = 9;
-    QStringList m_faces;
     JobFactory m_jobs;
 };
 
