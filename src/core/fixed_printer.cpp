@@ -23,4 +23,12 @@ PageFacts FixedPrinterSystem::pageFacts() const {
     return f;
 }
 
+std::unique_ptr<PrintJob> FixedPrinterSystem::beginJob(const PrintJobRequest& request,
+                                                       QString& error) {
+    if (m_jobs)
+        return m_jobs(request, error);
+    error = QStringLiteral("「%1」は寸法だけのプリンターで、印刷できません。").arg(m_name);
+    return nullptr;
+}
+
 } // namespace zenpa

@@ -2,9 +2,12 @@
 
 // A printer whose page facts are given as exact integers: the virtual page of
 // the command line and the fake of the tests. Orientation swaps the axes of
-// the page as given for portrait.
+// the page as given for portrait. It has no paper to print on: its jobs fail
+// unless a test hands it a job factory.
 
 #include "printer_system.h"
+
+#include <functional>
 
 namespace zenpa {
 
@@ -21,11 +24,17 @@ public:
     int paperSize() const override { return m_paper; }
     bool setPaperSize(int code) override;
     PageFacts pageFacts() const override;
+    QStringList fontFaces() const override { return {}; }
+    std::unique_ptr<PrintJob> beginJob(const PrintJobRequest& request, QString& error) override;
 
     // Replaces the page facts (portrait), as if the paper had changed.
     void setPortraitFacts(const PageFacts& facts) { m_portrait = facts; }
     // Facts reported whatever the orientation, exactly as given.
     void setFixedOrientationFacts(bool fixed) { m_fixed = fixed; }
+
+    // Makes the jobs; a factory that returns null fails the job with `error`.
+    using JobFactory = std::function<std::unique_ptr<PrintJob>(const PrintJobRequest&, QString&)>;
+    void setJobFactory(JobFactory factory) { m_jobs = std::move(factory); }
 
 private:
     PageFacts m_portrait;
@@ -33,6 +42,7 @@ private:
     bool m_landscape = false;
     bool m_fixed = false;
     int m_paper = 9;
+    JobFactory m_jobs;
 };
 
 } // namespace zenpa

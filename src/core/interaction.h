@@ -13,6 +13,8 @@
 
 namespace zenpa {
 
+class PrinterSystem;
+
 enum class MessageKind { Information, Warning, Error, Question };
 enum class Buttons { Ok, Yes, YesNo, YesCancel, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
@@ -41,6 +43,17 @@ public:
     // custom slots are shown and may be edited (kNoCustomColor for an empty slot).
     virtual std::optional<ColorRef> chooseColor(ColorRef initial,
                                                 std::array<ColorRef, 16>& customSlots) = 0;
+
+    // The platform's print set-up dialog on the printer system (printer, paper,
+    // orientation). True on OK, the choices applied; false on Cancel, nothing
+    // changed.
+    virtual bool printerSetup(PrinterSystem& printers) = 0;
+    // The current printer's own properties dialog. True when the user
+    // accepted it; every failure of the dialog counts as a cancel.
+    virtual bool printerProperties(PrinterSystem& printers) = 0;
+    // Opens the platform's printer settings (the desktop's printer tool or the
+    // spooler's administration page) without waiting for them.
+    virtual void openPrinterSettings() = 0;
 
     // A warning with a single Yes button.
     void warn(const QString& text) { message(MessageKind::Warning, text, Buttons::Yes); }

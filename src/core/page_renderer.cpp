@@ -71,6 +71,10 @@ RenderResult RenderPage(AppState& state, Canvas& printerCanvas, RenderTarget& ta
     decorations.drawBackground(context, target);
     decorations.drawFrame(context, target);
     decorations.drawPicture(context, target);
+    if (target.pictureDone && !target.pictureDone()) {
+        result.cancelled = true;
+        return result;
+    }
 
     // 10, 11. The lines.
     canvas.setPen(PenSpec{PenKind::Solid, 1, kBlack});
@@ -78,6 +82,8 @@ RenderResult RenderPage(AppState& state, Canvas& printerCanvas, RenderTarget& ta
     const int count = static_cast<int>(result.layout.lines.size());
     for (int i = 1; i <= count; ++i) {
         const LaidOutLine& line = result.layout.lines[i - 1];
+        if (target.lineStarting)
+            target.lineStarting(i, count);
         applyLineFont(target, line, page.PixY);
         decorations.drawEffectLine(context, target, line, line.placement.X, line.placement.Y,
                                    line.effect, i);

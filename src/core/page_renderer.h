@@ -38,7 +38,7 @@ public:
 
 struct RenderResult {
     bool drawn = false;             // false when redraws are suppressed
-    bool cancelled = false;         // the target's lineDone said stop
+    bool cancelled = false;         // a progress hook of the target said stop
     bool centerSwitchedOff = false; // the range computation switched Hani.Center off
     PageLayout layout;
 };

@@ -51,8 +51,12 @@ public:
         return clamp(Trunc(v * m_scale));
     }
 
-    // Called after every line on targets that report progress; returning
-    // false stops the page (the print job's cancel).
+    // Hooks of targets that report progress and may be cancelled (the print
+    // job). pictureDone runs after the picture, before any text; lineStarting
+    // before line `line` (1-based) of lineCount is drawn; lineDone after it.
+    // A hook returning false stops the page there.
+    std::function<bool()> pictureDone;
+    std::function<void(int line, int lineCount)> lineStarting;
     std::function<bool(int line, int lineCount)> lineDone;
 
 private:

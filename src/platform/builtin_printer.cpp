@@ -1,6 +1,8 @@
 #include "builtin_printer.h"
 
 #include "core/units.h"
+#include "font_backend.h"
+#include "pdf_jobs.h"
 
 #include <QPageSize>
 #include <QSizeF>
@@ -27,13 +29,21 @@ double inches(double v, QPageSize::Unit unit) {
     return v / 72.0;
 }
 
+QPageSize::PageSizeId builtinSize(int paperCode) {
+    const QPageSize::PageSizeId id = QPageSize::id(paperCode);
+    return paperCode == 0 || id == QPageSize::Custom ? QPageSize::A4 : id;
+}
+
 } // namespace
 
+QPageLayout BuiltinPageLayout(int paperCode, bool landscape) {
+    return QPageLayout(QPageSize(builtinSize(paperCode)),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
 PageFacts BuiltinPageFacts(int paperCode, bool landscape) {
-    QPageSize::PageSizeId id = QPageSize::id(paperCode);
-    if (paperCode == 0 || id == QPageSize::Custom)
-        id = QPageSize::A4;
-    const QPageSize size(id);
+    const QPageSize size(builtinSize(paperCode));
     const QSizeF def = size.definitionSize();
     const QPageSize::Unit unit = size.definitionUnits();
     const int w = Round(inches(def.width(), unit) * kBuiltinPrinterDpi);
@@ -54,6 +64,18 @@ bool BuiltinPrinterSystem::setPaperSize(int code) {
         return false;
     m_paper = code;
     return true;
+}
+
+} // namespace zenpa
+
+namespace zenpa {
+
+QStringList BuiltinPrinterSystem::fontFaces() const { return FontBackend::instance().faces(); }
+
+std::unique_ptr<PrintJob> BuiltinPrinterSystem::beginJob(const PrintJobRequest& request,
+                                                         QString& error) {
+    return OpenPdfFileJob(request, BuiltinPageLayout(m_paper, m_landscape), kBuiltinPrinterDpi,
+                          FontBackend::instance(), error);
 }
 
 } // namespace zenpa

@@ -6,6 +6,8 @@
 
 #include "core/printer_system.h"
 
+#include <QPageLayout>
+
 namespace zenpa {
 
 inline const QString kBuiltinPrinterName = QStringLiteral("PDFファイル");
@@ -14,6 +16,8 @@ inline constexpr int kBuiltinPrinterDpi = 600;
 // Page facts of a paper size code (DMPAPER numbering) at 600 dots per inch;
 // a code Qt does not know gives A4.
 PageFacts BuiltinPageFacts(int paperCode, bool landscape);
+// The PDF page of the same paper: no margins.
+QPageLayout BuiltinPageLayout(int paperCode, bool landscape);
 
 // A printer list that holds only the built-in printer.
 class BuiltinPrinterSystem : public PrinterSystem {
@@ -26,6 +30,10 @@ public:
     int paperSize() const override { return m_paper; }
     bool setPaperSize(int code) override;
     PageFacts pageFacts() const override { return BuiltinPageFacts(m_paper, m_landscape); }
+    bool isBuiltin(int index) const override { return index == 0; }
+    QStringList fontFaces() const override;
+    // Writes request.outputFile.
+    std::unique_ptr<PrintJob> beginJob(const PrintJobRequest& request, QString& error) override;
 
 private:
     bool m_landscape = false;

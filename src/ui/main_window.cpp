@@ -45,6 +45,7 @@ MainWindow::MainWindow(AppState& state, const FontBackend& fonts, Interaction* i
     setupEditActions();
     setupViewActions();
     setupFontActions();
+    setupPrintActions();
     m_state.addObserver(this);
     resize(885, 589);
     updateViewActions();
@@ -295,7 +296,7 @@ void MainWindow::stateChanged(unsigned changes) {
     if (changes & kChangeFormat)
         updateFontActions();
     if (changes & kChangePrinter)
-        m_actions.value(QStringLiteral("MPrinterName"))->setText(m_state.printer().currentName());
+        updatePrintActions();
 }
 
 void MainWindow::afterRender() {

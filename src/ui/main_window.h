@@ -99,6 +99,15 @@ private:
     void setupFontActions();
     void updateFontActions();
     void toggleGradation();
+    // MainWindow_Print.cpp: printing and the printer
+    void setupPrintActions();
+    void updatePrintActions();
+    void printDocument();
+    void printerSetup();
+    void toggleOrientation();
+    void printerProperties();
+    void openPrinterControlPanel();
+    void adoptPrinterChoice();
 
     void afterRender();
     void onPageChanged(int index);

@@ -1,5 +1,7 @@
 #include "widget_interaction.h"
 
+#include "printer_dialogs.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -111,5 +113,15 @@ std::optional<ColorRef> WidgetInteraction::chooseColor(ColorRef initial,
         return std::nullopt;
     return fromQColor(dialog.selectedColor());
 }
+
+bool WidgetInteraction::printerSetup(PrinterSystem& printers) {
+    return RunPrinterSetupDialog(m_parent, printers);
+}
+
+bool WidgetInteraction::printerProperties(PrinterSystem& printers) {
+    return RunPrinterPropertiesDialog(m_parent, printers);
+}
+
+void WidgetInteraction::openPrinterSettings() { OpenPrinterSettings(); }
 
 } // namespace zenpa::ui

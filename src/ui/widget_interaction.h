@@ -1,7 +1,7 @@
 #pragma once
 
-// The real dialogs of the window: message boxes, file choosers and the
-// colour dialog.
+// The real dialogs of the window: message boxes, file choosers, the colour
+// dialog and the printer dialogs.
 
 #include "core/interaction.h"
 
@@ -18,6 +18,9 @@ public:
     std::optional<QString> saveFile(const FileDialogSpec& spec) override;
     std::optional<ColorRef> chooseColor(ColorRef initial,
                                         std::array<ColorRef, 16>& customSlots) override;
+    bool printerSetup(PrinterSystem& printers) override;
+    bool printerProperties(PrinterSystem& printers) override;
+    void openPrinterSettings() override;
 
 private:
     QWidget* m_parent;

@@ -141,6 +141,38 @@ TEST_F(Renderer, DeviceTargetDrawsInPointsWithoutClearingAndStopsWhenCancelled) 
     EXPECT_EQ(page.ops[0].x, r.layout.lines[0].placement.X);
 }
 
+TEST_F(Renderer, ProgressHooksRunAroundEveryLineAndAfterThePicture) {
+    state.doc.lines = {QStringLiteral("a"), QStringLiteral("b")};
+    state.computePrintRange();
+    RecordingCanvas page;
+    RenderTarget t = RenderTarget::Device(page, TargetKind::Printer, 2360, 3388);
+    QStringList calls;
+    bool stopAfterPicture = false;
+    t.pictureDone = [&] {
+        calls.push_back(QStringLiteral("picture"));
+        return !stopAfterPicture;
+    };
+    t.lineStarting = [&](int line, int count) {
+        calls.push_back(
+            QStringLiteral("start %1/%2 drawn %3").arg(line).arg(count).arg(page.ops.size()));
+    };
+    t.lineDone = [&](int line, int) {
+        calls.push_back(QStringLiteral("done %1 drawn %2").arg(line).arg(page.ops.size()));
+        return true;
+    };
+    EXPECT_FALSE(RenderPage(state, measure, t, plain).cancelled);
+    EXPECT_EQ(calls, (QStringList{"picture", "start 1/2 drawn 0", "done 1 drawn 1",
+                                  "start 2/2 drawn 1", "done 2 drawn 2"}));
+
+    // Stopped after the picture: no text at all.
+    calls.clear();
+    page.ops.clear();
+    stopAfterPicture = true;
+    EXPECT_TRUE(RenderPage(state, measure, t, plain).cancelled);
+    EXPECT_EQ(calls, QStringList{"picture"});
+    EXPECT_TRUE(page.ops.empty());
+}
+
 TEST(RenderTargetTransforms, ScaledPositionsAndLengths) {
     test::FakeCanvas c;
     RenderTarget t = RenderTarget::Scaled(c, TargetKind::Preview, 0.1, 100, 50, 100, 100);

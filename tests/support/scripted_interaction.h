@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace zenpa::test {
 
@@ -25,6 +26,15 @@ public:
     std::deque<std::optional<QString>> files;      // default: cancelled
     std::deque<std::optional<ColorRef>> colors;    // default: cancelled
     std::array<ColorRef, 16> lastCustomSlots{};
+
+    // The printer dialogs: each scripted answer changes the printer system as
+    // the user would and returns whether they pressed OK. Default: Cancel.
+    using PrinterAnswer = std::function<bool(PrinterSystem&)>;
+    std::deque<PrinterAnswer> setupAnswers;
+    std::deque<PrinterAnswer> propertiesAnswers;
+    int printerSetups = 0;
+    int printerPropertiesShown = 0;
+    int printerSettingsOpened = 0;
 
     Answer message(MessageKind kind, const QString& text, Buttons buttons) override {
         messages.push_back({kind, text, buttons});
@@ -52,7 +62,24 @@ public:
         return c;
     }
 
+    bool printerSetup(PrinterSystem& printers) override {
+        ++printerSetups;
+        return answerPrinter(setupAnswers, printers);
+    }
+    bool printerProperties(PrinterSystem& printers) override {
+        ++printerPropertiesShown;
+        return answerPrinter(propertiesAnswers, printers);
+    }
+    void openPrinterSettings() override { ++printerSettingsOpened; }
+
 private:
+    static bool answerPrinter(std::deque<PrinterAnswer>& script, PrinterSystem& printers) {
+        if (script.empty())
+            return false;
+        const PrinterAnswer a = script.front();
+        script.pop_front();
+        return a(printers);
+    }
     std::optional<QString> nextFile(const FileDialogSpec& spec) {
         fileDialogs.push_back(spec);
         if (files.empty())

@@ -56,7 +56,7 @@ TEST_F(WindowTest, MenusToolbarsAndPagesAreInPlace) {
                                   "画像", "フォント効果", "拡大印刷"}));
 
     // Commands of features still to come are present but disabled.
-    for (const char* later : {"Mbitmap1", "KP1", "Mfontuser", "SBfontbold", "Mversion"})
+    for (const char* later : {"Mbitmap1", "Mwmf", "Mfontuser", "SBfontbold", "Mversion"})
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     for (const char* now : {"SBcut", "SBlinecopy", "KR1", "SBmode0", "SBsize1", "SBright",
                             "Mgradation", "SBfontshadow"})

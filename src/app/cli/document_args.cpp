@@ -5,6 +5,8 @@
 #include "core/format_fields.h"
 #include "core/reset.h"
 #include "platform/builtin_printer.h"
+#include "platform/font_backend.h"
+#include "platform/qt_printer_system.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -33,6 +35,11 @@ QString takeValue(QStringList& args, qsizetype i) {
 }
 
 } // namespace
+
+QString TakeOption(QStringList& args, const QString& name) {
+    const qsizetype i = args.indexOf(name);
+    return i < 0 ? QString() : takeValue(args, i);
+}
 
 PageFacts ParsePageSpec(const QString& spec) {
     std::optional<QPair<int, int>> pix, area, sheet, offset;
@@ -82,6 +89,8 @@ DocumentArgs TakeDocumentArgs(QStringList& args) {
                 throw UsageError{QStringLiteral("--text-file: cannot read %1: %2")
                                      .arg(path, f.errorString())};
             out.lines += SplitEditorText(QString::fromUtf8(f.readAll()));
+        } else if (a == QLatin1String("--printer")) {
+            out.printer = takeValue(args, i);
         } else if (a == QLatin1String("--set")) {
             const QString kv = takeValue(args, i);
             const qsizetype eq = kv.indexOf(QLatin1Char('='));
@@ -103,12 +112,26 @@ DocumentArgs TakeDocumentArgs(QStringList& args) {
     return out;
 }
 
-Session OpenSession(const DocumentArgs& args, ReadMode mode) {
+int FindPrinter(const PrinterSystem& printers, const QString& nameOrIndex) {
+    const QStringList names = printers.printerNames();
+    const qsizetype byName = names.indexOf(nameOrIndex);
+    if (byName >= 0)
+        return static_cast<int>(byName);
+    bool isNumber = false;
+    const int index = nameOrIndex.toInt(&isNumber);
+    return isNumber && index >= 0 && index < names.size() ? index : -1;
+}
+
+Session OpenSession(const DocumentArgs& args, ReadMode mode, Printers printers) {
     Session s;
+    if (args.page && args.printer)
+        throw UsageError{QStringLiteral("--page and --printer exclude each other")};
     if (args.page) {
         auto fixed = std::make_unique<FixedPrinterSystem>(*args.page, QStringLiteral("--page"));
         fixed->setFixedOrientationFacts(true);
         s.printer = std::move(fixed);
+    } else if (args.printer || printers == Printers::System) {
+        s.printer = std::make_unique<QtPrinterSystem>(FontBackend::instance());
     } else {
         s.printer = std::make_unique<BuiltinPrinterSystem>();
     }
@@ -119,6 +142,16 @@ Session OpenSession(const DocumentArgs& args, ReadMode mode) {
     ResetDocument(state.doc, *s.printer, state.panel, state.windowDpi, state.range);
     if (!args.file.isEmpty())
         s.readResult = ReadFormatFile(state, args.file, mode);
+    if (args.printer) {
+        const int index = FindPrinter(*s.printer, *args.printer);
+        if (index < 0)
+            throw UsageError{
+                QStringLiteral("no printer \"%1\"; the printers are: %2")
+                    .arg(*args.printer, s.printer->printerNames().join(QStringLiteral(", ")))};
+        if (!s.printer->select(index))
+            throw RunError{QStringLiteral("printer \"%1\" cannot be opened").arg(*args.printer)};
+        state.doc.format.Printer.Index = index;
+    }
     if (!args.lines.isEmpty() || args.file.isEmpty())
         state.doc.lines = args.lines;
     for (const auto& [name, value] : args.sets) {

@@ -3,12 +3,11 @@
 #include "cli_error.h"
 #include "core/format_fields.h"
 #include "document_args.h"
+#include "json_out.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <cstdio>
 
 namespace zenpa::cli {
 
@@ -79,8 +78,7 @@ int RunDump(QStringList args) {
         {"saveName", state.saveFileName},
         {"openName", state.openFileName},
     };
-    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    WriteJson(QJsonDocument(out));
     return 0;
 }
 

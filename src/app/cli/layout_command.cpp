@@ -4,6 +4,7 @@
 #include "core/line_layout.h"
 #include "core/page_layout.h"
 #include "document_args.h"
+#include "json_out.h"
 #include "platform/font_backend.h"
 #include "platform/measuring_canvas.h"
 
@@ -11,16 +12,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
-
 namespace zenpa::cli {
 
 namespace {
-
-QJsonObject pageJson(const PageGeometry& p) {
-    return {{"PixX", p.PixX},   {"PixY", p.PixY},   {"Width", p.Width},     {"Height", p.Height},
-            {"SizeX", p.SizeX}, {"SizeY", p.SizeY}, {"OffsetX", p.OffsetX}, {"OffsetY", p.OffsetY}};
-}
 
 QJsonObject haniJson(const FormatRecord::HaniSection& h) {
     return {{"Hani", h.Hani},     {"Left", h.Left},         {"Top", h.Top},
@@ -74,7 +68,7 @@ int RunLayout(QStringList args) {
     const HaniLimits& lim = range.limits;
     const PrintRange& r = range.range;
     const QJsonObject out{
-        {"page", pageJson(page)},
+        {"page", PageJson(page)},
         {"range", QJsonObject{{"Px", r.Px}, {"Py", r.Py}, {"Px2", r.Px2}, {"Py2", r.Py2}}},
         {"preview", QJsonObject{{"Rb", range.Rb},
                                 {"width", range.boxWidth},
@@ -96,8 +90,7 @@ int RunLayout(QStringList args) {
         {"hani", haniJson(fmt.Hani)},
         {"lines", lines},
     };
-    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    WriteJson(QJsonDocument(out));
     return 0;
 }
 

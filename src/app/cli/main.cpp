@@ -3,7 +3,10 @@
 #include "cli_error.h"
 #include "convert_command.h"
 #include "dump_command.h"
+#include "json_out.h"
 #include "layout_command.h"
+#include "print_command.h"
+#include "printers_command.h"
 #include "render_command.h"
 
 #include <QDir>
@@ -20,17 +23,15 @@ const char kUsage[] =
     "       zenpa-cli dump FILE.zps [--mode startup|open|format] [DOCUMENT OPTIONS]\n"
     "       zenpa-cli render [FILE.zps] [DOCUMENT OPTIONS] --target preview|page -o FILE.png\n"
     "       zenpa-cli convert IN.zps -o OUT.zps [DOCUMENT OPTIONS]\n"
+    "       zenpa-cli printers [--paper CODE]\n"
+    "       zenpa-cli print [FILE.zps] [DOCUMENT OPTIONS] [-o FILE.pdf] [--title TITLE]\n"
     "document options:\n"
     "  --page pix=XxY,area=WxH[,sheet=WxH][,offset=XxY]   a virtual printer page\n"
+    "  --printer NAME|INDEX   a printer of the system (as \"zenpa-cli printers\" lists them)\n"
     "  --panel WxH            the panel that holds the preview\n"
     "  --line TEXT            a line (repeatable); lines replace the file's text\n"
     "  --text-file FILE       lines from a UTF-8 text file\n"
     "  --set Section.Key=VALUE   a setting, applied after the file\n";
-
-void printError(const QString& message) {
-    const QByteArray m = ("zenpa-cli: " + message + "\n").toUtf8();
-    std::fwrite(m.constData(), 1, static_cast<size_t>(m.size()), stderr);
-}
 
 } // namespace
 
@@ -63,12 +64,16 @@ int main(int argc, char** argv) {
             return zenpa::cli::RunDump(args);
         if (command == QLatin1String("convert"))
             return zenpa::cli::RunConvert(args);
+        if (command == QLatin1String("printers"))
+            return zenpa::cli::RunPrinters(args);
+        if (command == QLatin1String("print"))
+            return zenpa::cli::RunPrint(args);
         throw zenpa::cli::UsageError{QStringLiteral("unknown command \"%1\"").arg(command)};
     } catch (const zenpa::cli::UsageError& e) {
-        printError(e.message);
+        zenpa::cli::WriteNote(e.message);
         return 2;
     } catch (const zenpa::cli::RunError& e) {
-        printError(e.message);
+        zenpa::cli::WriteNote(e.message);
         return 1;
     }
 }

@@ -4,33 +4,17 @@
 #include "core/page_renderer.h"
 #include "decor/decorations.h"
 #include "document_args.h"
+#include "json_out.h"
 #include "platform/font_backend.h"
 #include "platform/measuring_canvas.h"
 #include "platform/page_images.h"
 
-#include <cstdio>
-
 namespace zenpa::cli {
-
-namespace {
-
-QString takeOption(QStringList& args, const QString& name) {
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return {};
-    if (i + 1 >= args.size())
-        throw UsageError{QStringLiteral("%1 needs a value").arg(name)};
-    const QString v = args[i + 1];
-    args.remove(i, 2);
-    return v;
-}
-
-} // namespace
 
 int RunRender(QStringList args) {
     // The command's own options first: their values are no document file.
-    const QString target = takeOption(args, QStringLiteral("--target"));
-    const QString out = takeOption(args, QStringLiteral("-o"));
+    const QString target = TakeOption(args, QStringLiteral("--target"));
+    const QString out = TakeOption(args, QStringLiteral("-o"));
     const DocumentArgs docArgs = TakeDocumentArgs(args);
     if (!args.isEmpty())
         throw UsageError{QStringLiteral("render: unknown argument %1").arg(args.first())};
@@ -54,8 +38,7 @@ int RunRender(QStringList args) {
     if (image.isNull())
         throw UsageError{QStringLiteral("render: the page is too large for an image")};
     if (!image.save(out, "PNG")) {
-        const QByteArray m = QStringLiteral("zenpa-cli: cannot write %1\n").arg(out).toUtf8();
-        std::fwrite(m.constData(), 1, static_cast<size_t>(m.size()), stderr);
+        WriteNote(QStringLiteral("cannot write %1").arg(out));
         return 1;
     }
     return 0;

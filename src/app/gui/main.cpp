@@ -1,10 +1,11 @@
 // zenpa: the window. The splash first; then the main window, whose start-up
-// handler reads the settings file (or the file the command line names); at
-// every close the document goes back into the settings file.
+// handler checks the printers and reads the settings file (or the file the
+// command line names); at every close the document goes back into the
+// settings file.
 
 #include "core/app_state.h"
-#include "platform/builtin_printer.h"
 #include "platform/font_backend.h"
+#include "platform/qt_printer_system.h"
 #include "ui/close_on_signal.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
@@ -20,9 +21,9 @@ int main(int argc, char** argv) {
     auto* splash = new zenpa::ui::SplashWindow;
     splash->showNow();
 
-    zenpa::BuiltinPrinterSystem printer; // the printers the program prints on
-    zenpa::AppState state(printer);
     const zenpa::FontBackend& fonts = zenpa::FontBackend::instance();
+    zenpa::QtPrinterSystem printer(fonts); // the system's printers, then "PDFファイル"
+    zenpa::AppState state(printer);
     state.isListedFace = [&fonts](const QString& face) { return fonts.hasFace(face); };
 
     zenpa::ui::MainWindow window(state, fonts);
