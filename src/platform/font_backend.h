@@ -56,7 +56,7 @@ public:
     // "@X" draws with the family of X.
     QString resolveFamily(const QString& face) const;
 
-    // The Qt font for a spec, sized in pixels as the spec asks (for "@X" the
+    // The Qt font for a FontSpec, sized in pixels as it asks (for "@X" the
     // font of X, which the vertical path turns).
     QFont font(const FontSpec& spec) const;
     FontMetricsPx metrics(const FontSpec& spec) const;
