@@ -35,24 +35,22 @@ QString StyleMark(int styleBit) {
     }
 }
 
+void FillRowFromMain(LineFontRow& row, const FormatRecord& format) {
+    row[kColFace] = format.Font.Name;
+    row[kColColor] = ColorItemName(format.Font.SColor);
+    for (int bit = 0; bit < 4; ++bit)
+        if (format.Font.Style & (1 << bit))
+            row[static_cast<std::size_t>(kColBold + bit)] = StyleMark(1 << bit);
+    row[kColEffect] = EffectMark(format.Font.Efect);
+    row[kColPercent] = QString::number(format.Prop.Bai);
+}
+
 namespace {
 
-// Every examined row from the main settings. A style cell whose bit is off
-// keeps what it held.
+// Every examined row from the main settings.
 void fillFromMain(LineFontTable& table, int lastRow, const FormatRecord& format) {
-    const QString color = ColorItemName(format.Font.SColor);
-    const QString effect = EffectMark(format.Font.Efect);
-    const QString percent = QString::number(format.Prop.Bai);
-    for (int j = 1; j <= lastRow; ++j) {
-        LineFontRow& row = table.row(j);
-        row[kColFace] = format.Font.Name;
-        row[kColColor] = color;
-        for (int bit = 0; bit < 4; ++bit)
-            if (format.Font.Style & (1 << bit))
-                row[static_cast<std::size_t>(kColBold + bit)] = StyleMark(1 << bit);
-        row[kColEffect] = effect;
-        row[kColPercent] = percent;
-    }
+    for (int j = 1; j <= lastRow; ++j)
+        FillRowFromMain(table.row(j), format);
 }
 
 } // namespace

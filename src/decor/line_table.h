@@ -23,6 +23,11 @@ QString EffectMark(int effect);
 // for bold, italic, underline, strikeout).
 QString StyleMark(int styleBit);
 
+// A row from the main settings: face, colour item, the marks of the main
+// style (a style cell whose bit is off keeps what it held), effect mark and
+// percentage.
+void FillRowFromMain(LineFontRow& row, const FormatRecord& format);
+
 // Brings the table in line with the text: the grid shows one row per line
 // (at least one), column 0 holds the line texts, and rows 1 .. N + 1 (the
 // last one the spare row, N the number of lines; for no lines rows 1 and 2)

@@ -19,13 +19,7 @@ void rebuildLineTable(const QStringList& lines, FormatRecord& f) {
     for (int n = 1; n <= count; ++n) {
         LineFontRow& row = table.row(n);
         row[kColText] = lines[n - 1];
-        row[kColFace] = f.Font.Name;
-        row[kColColor] = ColorItemName(f.Font.SColor);
-        for (int bit = 0; bit < 4; ++bit)
-            if (f.Font.Style & (1 << bit))
-                row[static_cast<std::size_t>(kColBold + bit)] = StyleMark(1 << bit);
-        row[kColEffect] = EffectMark(f.Font.Efect);
-        row[kColPercent] = QString::number(f.Prop.Bai);
+        FillRowFromMain(row, f);
     }
     f.LineFont.Mode = false;
 }
